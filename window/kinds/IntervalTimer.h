@@ -1,0 +1,56 @@
+// Copyright 2026 The Aeris400 demo authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+namespace aeris {
+
+// Raised when the system refuses to start a timer.
+class TimerUnavailable : public std::runtime_error {
+public:
+    TimerUnavailable() : std::runtime_error("Nicht genügend Timer verfügbar") {}
+};
+
+// A timer that runs while it is enabled, has a non-zero interval and a handler. Ticks come only
+// through the event loop and never pile up. A new interval restarts the countdown from that
+// moment; the interval it already has leaves the countdown alone.
+class IntervalTimer : public QObject {
+    Q_OBJECT
+public:
+    explicit IntervalTimer(QObject* parent = nullptr);
+    ~IntervalTimer() override;
+
+    std::uint32_t interval() const { return m_interval; }
+    // Throws TimerUnavailable when the restart is refused; the timer then stays stopped with
+    // the new interval.
+    void setInterval(std::uint32_t milliseconds);
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    bool isRunning() const;
+
+    // Connecting the handler starts the countdown.
+    void setOnTimer(std::function<void()> handler);
+
+    // Seam for tests: asked before every start; returning false refuses it, as a system
+    // without free timers would.
+    using StartGate = std::function<bool()>;
+    void setStartGate(StartGate gate);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void restart(); // may throw TimerUnavailable
+
+    std::uint32_t m_interval{1000};
+    bool m_enabled{true};
+    int m_timerId{0};
+    std::function<void()> m_onTimer;
+    StartGate m_startGate;
+};
+
+} // namespace aeris

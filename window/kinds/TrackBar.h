@@ -1,0 +1,45 @@
+// Copyright 2026 The Aeris400 demo authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSlider>
+
+namespace aeris {
+
+// A vertical slider with its minimum at the top and a tick for every position on the right.
+// It reports (changeReported) at every step of a user action, whether the position moved or
+// not, and once more when the key or mouse button that drove the action is released. Nothing
+// else reports: not setting the range or position from code, not focus, resize or repaint.
+class TrackBar : public QSlider {
+    Q_OBJECT
+public:
+    explicit TrackBar(QWidget* parent = nullptr);
+
+    int position() const { return value(); }
+    void setPosition(int position); // clamped, silent
+    void setMin(int min);           // silent
+    void setMax(int max);           // silent
+    int lineSize() const { return m_lineSize; }
+    void setLineSize(int positions);
+    int pageSize() const { return m_pageSize; }
+    void setPageSize(int positions);
+
+signals:
+    // Position is already current when this is emitted.
+    void changeReported();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_lineSize{1};
+    int m_pageSize{2};
+};
+
+} // namespace aeris
