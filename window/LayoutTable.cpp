@@ -42,85 +42,36 @@ constexpr FormSettings kForm{
  *  STORED SETTINGS
  *********************/
 
+// clang-format off
+// Each row lists its stored settings in the order in which they are applied.
+
 // Every LED stores these between its lamp settings and its mode.
-#define LED_TAIL(checked, statusInt)                                                                         \
-    {LedPosition, std::int64_t{0}}, {Spacing, std::int64_t{5}}, {Checked, checked}, {Flashing, false},       \
-        {Frequency, std::int64_t{1}}, {StatusInt, std::int64_t{statusInt}}, {StatusBit, std::int64_t{0}}, {  \
-        GroupIndex, std::int64_t {                                                                           \
-            0                                                                                                \
-        }                                                                                                    \
-    }
+#define LED_TAIL(spacing, checked, statusInt)                                                   \
+    {LedPosition, 0}, {Spacing, spacing}, {Checked, checked}, {Flashing, false},                \
+    {Frequency, 1}, {StatusInt, statusInt}, {StatusBit, 0}, {GroupIndex, 0}
 
-constexpr Setting kImage1[] = {
-    {Left, 0}, {Top, -16}, {Width, 1065}, {Height, 793}, {Picture, ":/artwork/background.jpg"}};
+#define FAN_FRAME(left, top, path, visible)                                                     \
+    {{Left, left}, {Top, top}, {Width, 50}, {Height, 50}, {Picture, path}, {Visible, visible}}
 
-constexpr Setting kAbLED1[] = {{Left, 528},
-                               {Top, 59},
-                               {Width, 25},
-                               {Height, 30},
-                               {LedColorOn, clRed},
-                               {LedColorOff, clLime},
-                               {LedWidth, 17},
-                               {LedHeight, 17},
-                               {LedPosition, 0},
-                               {Spacing, 10},
-                               {Checked, false},
-                               {Flashing, false},
-                               {Frequency, 1},
-                               {StatusInt, 0},
-                               {StatusBit, 0},
-                               {GroupIndex, 0},
-                               {Mode, LedMode::Indicator}};
+constexpr Setting kImage1[] = {{Left, 0}, {Top, -16}, {Width, 1065}, {Height, 793},
+                               {Picture, ":/artwork/background.jpg"}};
 
-constexpr Setting kAbLED2[] = {{Left, 887},
-                               {Top, 133},
-                               {Width, 17},
-                               {Height, 33},
+constexpr Setting kAbLED1[] = {{Left, 528}, {Top, 59}, {Width, 25}, {Height, 30},
+                               {LedColorOn, clRed}, {LedColorOff, clLime}, {LedWidth, 17}, {LedHeight, 17},
+                               LED_TAIL(10, false, 0), {Mode, LedMode::Indicator}};
+constexpr Setting kAbLED2[] = {{Left, 887}, {Top, 133}, {Width, 17}, {Height, 33},
                                {LedColorOff, clGray},
-                               LED_TAIL(false, 0),
-                               {Mode, LedMode::Indicator}};
-constexpr Setting kAbLED3[] = {{Left, 909},
-                               {Top, 133},
-                               {Width, 17},
-                               {Height, 33},
+                               LED_TAIL(5, false, 0), {Mode, LedMode::Indicator}};
+constexpr Setting kAbLED3[] = {{Left, 909}, {Top, 133}, {Width, 17}, {Height, 33},
                                {LedColorOff, clGray},
-                               LED_TAIL(false, 0),
-                               {Mode, LedMode::Indicator}};
-constexpr Setting kAbLED4[] = {{Left, 932},
-                               {Top, 133},
-                               {Width, 17},
-                               {Height, 33},
+                               LED_TAIL(5, false, 0), {Mode, LedMode::Indicator}};
+constexpr Setting kAbLED4[] = {{Left, 932}, {Top, 133}, {Width, 17}, {Height, 33},
                                {LedColorOff, clGray},
-                               LED_TAIL(false, 0),
-                               {Mode, LedMode::Indicator}};
-
-constexpr Setting kAbLED5[] = {{Left, 953},
-                               {Top, 140},
-                               {Width, 50},
-                               {Height, 25},
-                               {Cursor, kHandPoint},
-                               {Hint, "Lüfungsstufen"},
-                               {ShowHint, true},
-                               {LedColorOn, clBlack},
-                               {LedColorOff, cl3DDkShadow},
-                               {LedWidth, 25},
-                               {LedHeight, 25},
-                               {LedPosition, 0},
-                               {Spacing, 10},
-                               {Checked, false},
-                               {Flashing, false},
-                               {Frequency, 1},
-                               {StatusInt, 0},
-                               {StatusBit, 0},
-                               {GroupIndex, 0},
-                               {Mode, LedMode::Button}};
-
-#define FAN_FRAME(left, top, path, visible)                                                                  \
-    {                                                                                                        \
-        {Left, left}, {Top, top}, {Width, 50}, {Height, 50}, {Picture, path}, {                              \
-            Visible, visible                                                                                 \
-        }                                                                                                    \
-    }
+                               LED_TAIL(5, false, 0), {Mode, LedMode::Indicator}};
+constexpr Setting kAbLED5[] = {{Left, 953}, {Top, 140}, {Width, 50}, {Height, 25},
+                               {Cursor, kHandPoint}, {Hint, "Lüfungsstufen"}, {ShowHint, true},
+                               {LedColorOn, clBlack}, {LedColorOff, cl3DDkShadow}, {LedWidth, 25}, {LedHeight, 25},
+                               LED_TAIL(10, false, 0), {Mode, LedMode::Button}};
 
 constexpr Setting kImage4[] = FAN_FRAME(264, 240, ":/artwork/fan_right_0.bmp", false);
 constexpr Setting kImage5[] = FAN_FRAME(264, 240, ":/artwork/fan_right_1.bmp", false);
@@ -129,85 +80,64 @@ constexpr Setting kImage7[] = FAN_FRAME(264, 240, ":/artwork/fan_right_3.bmp", f
 constexpr Setting kImage8[] = FAN_FRAME(264, 240, ":/artwork/fan_right_4.bmp", false);
 constexpr Setting kImage9[] = FAN_FRAME(264, 240, ":/artwork/fan_right_5.bmp", true);
 
-constexpr Setting kLabel1[] = {{Left, 864},        {Top, 448},          {Width, 81},
-                               {Height, 13},       {AutoSize, false},   {Caption, "Label1"},
-                               {Color, clBtnFace}, {ParentColor, false}};
+constexpr Setting kLabel1[] = {{Left, 864}, {Top, 448}, {Width, 81}, {Height, 13},
+                               {AutoSize, false}, {Caption, "Label1"}, {Color, clBtnFace}, {ParentColor, false}};
+constexpr Setting kAbLED6[] = {{Left, 940}, {Top, 374}, {Width, 17}, {Height, 33},
+                               LED_TAIL(5, true, 1), {Mode, LedMode::Indicator}};
+constexpr Setting kLabel2[] = {{Left, 752}, {Top, 304}, {Width, 55}, {Height, 38},
+                               {Caption, "CO2"}, {Color, clWhite}, {ParentColor, false},
+                               {Font, kComic27}, {ParentFont, false}};
+constexpr Setting kLabel3[] = {{Left, 752}, {Top, 344}, {Width, 67}, {Height, 30},
+                               {Caption, "Label3"}, {Color, clWhite}, {ParentColor, false},
+                               {Font, kComic21}, {ParentFont, false}};
+constexpr Setting kLabel4[] = {{Left, 752}, {Top, 376}, {Width, 55}, {Height, 40},
+                               {Caption, "ppm"}, {Color, clWhite}, {ParentColor, false},
+                               {Font, kComic29}, {ParentFont, false}};
+constexpr Setting kAbLED7[] = {{Left, 563}, {Top, 57}, {Width, 17}, {Height, 33},
+                               {LedWidth, 17}, {LedHeight, 17},
+                               LED_TAIL(5, true, 1), {Mode, LedMode::Indicator}};
+constexpr Setting kLabel5[] = {{Left, 952}, {Top, 728}, {Width, 44}, {Height, 13},
+                               {Caption, "50% r.LF."}};
+constexpr Setting kLabel6[] = {{Left, 744}, {Top, 584}, {Width, 84}, {Height, 27},
+                               {Caption, "50% Rel."}, {Color, clWhite}, {ParentColor, false},
+                               {Font, kComic19Blue}, {ParentFont, false}};
+constexpr Setting kLabel7[] = {{Left, 744}, {Top, 616}, {Width, 111}, {Height, 27},
+                               {Caption, "Luftfeuchte"}, {Color, clWhite}, {ParentColor, false},
+                               {Font, kComic19Blue}, {ParentFont, false}};
+constexpr Setting kAbLED8[] = {{Left, 588}, {Top, 149}, {Width, 17}, {Height, 33},
+                               {LedWidth, 17}, {LedHeight, 17},
+                               LED_TAIL(5, true, 1), {Mode, LedMode::Indicator}};
+constexpr Setting kAbLED9[] = {{Left, 545}, {Top, 150}, {Width, 17}, {Height, 33},
+                               {LedWidth, 17}, {LedHeight, 17},
+                               LED_TAIL(5, true, 1), {Mode, LedMode::Indicator}};
 
-constexpr Setting kAbLED6[] = {{Left, 940},  {Top, 374},        {Width, 17},
-                               {Height, 33}, LED_TAIL(true, 1), {Mode, LedMode::Indicator}};
-
-constexpr Setting kLabel2[] = {{Left, 752},          {Top, 304},       {Width, 55},
-                               {Height, 38},         {Caption, "CO2"}, {Color, clWhite},
-                               {ParentColor, false}, {Font, kComic27}, {ParentFont, false}};
-constexpr Setting kLabel3[] = {{Left, 752},          {Top, 344},          {Width, 67},
-                               {Height, 30},         {Caption, "Label3"}, {Color, clWhite},
-                               {ParentColor, false}, {Font, kComic21},    {ParentFont, false}};
-constexpr Setting kLabel4[] = {{Left, 752},          {Top, 376},       {Width, 55},
-                               {Height, 40},         {Caption, "ppm"}, {Color, clWhite},
-                               {ParentColor, false}, {Font, kComic29}, {ParentFont, false}};
-
-constexpr Setting kAbLED7[] = {
-    {Left, 563},    {Top, 57},       {Width, 17},       {Height, 33},
-    {LedWidth, 17}, {LedHeight, 17}, LED_TAIL(true, 1), {Mode, LedMode::Indicator}};
-
-constexpr Setting kLabel5[] = {{Left, 952}, {Top, 728}, {Width, 44}, {Height, 13}, {Caption, "50% r.LF."}};
-
-constexpr Setting kLabel6[] = {
-    {Left, 744},      {Top, 584},           {Width, 84},          {Height, 27},       {Caption, "50% Rel."},
-    {Color, clWhite}, {ParentColor, false}, {Font, kComic19Blue}, {ParentFont, false}};
-constexpr Setting kLabel7[] = {{Left, 744},
-                               {Top, 616},
-                               {Width, 111},
-                               {Height, 27},
-                               {Caption, "Luftfeuchte"},
-                               {Color, clWhite},
-                               {ParentColor, false},
-                               {Font, kComic19Blue},
-                               {ParentFont, false}};
-
-constexpr Setting kAbLED8[] = {
-    {Left, 588},    {Top, 149},      {Width, 17},       {Height, 33},
-    {LedWidth, 17}, {LedHeight, 17}, LED_TAIL(true, 1), {Mode, LedMode::Indicator}};
-constexpr Setting kAbLED9[] = {
-    {Left, 545},    {Top, 150},      {Width, 17},       {Height, 33},
-    {LedWidth, 17}, {LedHeight, 17}, LED_TAIL(true, 1), {Mode, LedMode::Indicator}};
-
-constexpr Setting kImage3[] = FAN_FRAME(136, 256, ":/artwork/fan_left_5.bmp", true);
+constexpr Setting kImage3[]  = FAN_FRAME(136, 256, ":/artwork/fan_left_5.bmp", true);
 constexpr Setting kImage10[] = FAN_FRAME(136, 256, ":/artwork/fan_left_4.bmp", true);
 constexpr Setting kImage11[] = FAN_FRAME(136, 256, ":/artwork/fan_left_3.bmp", true);
 constexpr Setting kImage12[] = FAN_FRAME(136, 256, ":/artwork/fan_left_2.bmp", true);
 constexpr Setting kImage13[] = FAN_FRAME(136, 256, ":/artwork/fan_left_1.bmp", true);
 constexpr Setting kImage14[] = FAN_FRAME(136, 256, ":/artwork/fan_left_0.bmp", true);
 
-constexpr Setting kLabel8[] = {{Left, 582},
-                               {Top, 703},
-                               {Width, 73},
-                               {Height, 13},
-                               {Caption, "Luftfeuchtigkeit"},
-                               {Color, clWhite},
-                               {ParentColor, false},
-                               {Font, kWindowFont},
-                               {ParentFont, false}};
-constexpr Setting kLabel9[] = {
-    {Left, 612},      {Top, 718},           {Width, 44},         {Height, 13},       {Caption, "einstellen"},
-    {Color, clWhite}, {ParentColor, false}, {Font, kWindowFont}, {ParentFont, false}};
-constexpr Setting kLabel10[] = {{Left, 664},      {Top, 360},       {Width, 21},         {Height, 13},
+constexpr Setting kLabel8[]  = {{Left, 582}, {Top, 703}, {Width, 73}, {Height, 13},
+                                {Caption, "Luftfeuchtigkeit"}, {Color, clWhite}, {ParentColor, false},
+                                {Font, kWindowFont}, {ParentFont, false}};
+constexpr Setting kLabel9[]  = {{Left, 612}, {Top, 718}, {Width, 44}, {Height, 13},
+                                {Caption, "einstellen"}, {Color, clWhite}, {ParentColor, false},
+                                {Font, kWindowFont}, {ParentFont, false}};
+constexpr Setting kLabel10[] = {{Left, 664}, {Top, 360}, {Width, 21}, {Height, 13},
                                 {Caption, "CO2"}, {Color, clWhite}, {ParentColor, false}};
-constexpr Setting kLabel11[] = {
-    {Left, 640},      {Top, 376},          {Width, 44}, {Height, 13}, {Caption, "einstellen"},
-    {Color, clWhite}, {ParentColor, false}};
-constexpr Setting kLabel12[] = {
-    {Left, 176},      {Top, 344},        {Width, 95},          {Height, 38},     {AutoSize, false},
-    {Caption, "low"}, {Color, clSilver}, {ParentColor, false}, {Font, kComic27}, {ParentFont, false}};
+constexpr Setting kLabel11[] = {{Left, 640}, {Top, 376}, {Width, 44}, {Height, 13},
+                                {Caption, "einstellen"}, {Color, clWhite}, {ParentColor, false}};
+constexpr Setting kLabel12[] = {{Left, 176}, {Top, 344}, {Width, 95}, {Height, 38},
+                                {AutoSize, false}, {Caption, "low"}, {Color, clSilver}, {ParentColor, false},
+                                {Font, kComic27}, {ParentFont, false}};
 
-constexpr Setting kTrackBar1[] = {{Left, 688},   {Top, 272},       {Width, 45},        {Height, 150},
-                                  {Max, 100},    {Orientation, 1}, {TickFrequency, 1}, {Position, 75},
-                                  {SelEnd, 0},   {SelStart, 0},    {TabOrder, 0},      {TickMarks, 0},
-                                  {TickStyle, 0}};
-constexpr Setting kTrackBar2[] = {{Left, 664},    {Top, 584},    {Width, 45},      {Height, 150},
-                                  {Max, 80},      {Min, 50},     {Orientation, 1}, {TickFrequency, 1},
-                                  {Position, 80}, {SelEnd, 0},   {SelStart, 0},    {TabOrder, 1},
-                                  {TickMarks, 0}, {TickStyle, 0}};
+constexpr Setting kTrackBar1[] = {{Left, 688}, {Top, 272}, {Width, 45}, {Height, 150},
+                                  {Max, 100}, {Orientation, 1}, {TickFrequency, 1}, {Position, 75},
+                                  {SelEnd, 0}, {SelStart, 0}, {TabOrder, 0}, {TickMarks, 0}, {TickStyle, 0}};
+constexpr Setting kTrackBar2[] = {{Left, 664}, {Top, 584}, {Width, 45}, {Height, 150},
+                                  {Max, 80}, {Min, 50}, {Orientation, 1}, {TickFrequency, 1}, {Position, 80},
+                                  {SelEnd, 0}, {SelStart, 0}, {TabOrder, 1}, {TickMarks, 0}, {TickStyle, 0}};
 
 constexpr Setting kTimer1[] = {{Interval, 200}};
 constexpr Setting kTimer2[] = {{Interval, 100}};
@@ -273,6 +203,7 @@ constexpr std::array<ComponentRow, kWidgetCount> kLayout = {{
     {Timer1, Kind::Timer, kTimer1, kTimer1Events},           // #37 animation timer
     {Timer2, Kind::Timer, kTimer2, kTimer2Events},           // #38 controller timer
 }};
+// clang-format on
 
 } // namespace
 
