@@ -29,10 +29,14 @@ public:
     // the new interval.
     void setInterval(std::uint32_t milliseconds);
     bool isEnabled() const { return m_enabled; }
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled); // may throw TimerUnavailable, as setInterval
     bool isRunning() const;
+    // Milliseconds until the next tick falls due, or -1 while stopped.
+    int remainingTime() const;
 
-    // Connecting the handler starts the countdown.
+    // Connecting the handler starts the countdown. The handler must not throw: the owner wraps
+    // it so that its errors are reported where the tick is delivered. An exception that still
+    // escapes is logged and dropped here, because it must not unwind through the event loop.
     void setOnTimer(std::function<void()> handler);
 
     // Seam for tests: asked before every start; returning false refuses it, as a system
@@ -44,6 +48,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    void stop();
     void restart(); // may throw TimerUnavailable
 
     std::uint32_t m_interval{1000};

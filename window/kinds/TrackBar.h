@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QBasicTimer>
 #include <QSlider>
+#include <vector>
 
 namespace aeris {
 
@@ -24,6 +26,11 @@ public:
     int pageSize() const { return m_pageSize; }
     void setPageSize(int positions);
 
+    // Geometry in widget coordinates, for painting and for pointing at the slider.
+    QRect thumbRect() const;
+    QRect channelRect() const;
+    int yForPosition(int position) const; // the centre row of the thumb at that position
+
 signals:
     // Position is already current when this is emitted.
     void changeReported();
@@ -36,10 +43,27 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
+    enum class MouseAction { None, Drag, Page };
+
+    int trackTop() const;
+    int trackBottom() const;
+    int positionAtY(int y) const;
+    void step(int target); // one reported step of a user action
+    bool pointerBeyondThumb() const;
+
     int m_lineSize{1};
     int m_pageSize{2};
+
+    MouseAction m_mouseAction{MouseAction::None};
+    int m_dragOffset{0};    // pointer row minus thumb centre row at the press
+    int m_pageDirection{0}; // -1 towards Min, +1 towards Max, 0 level with the thumb
+    int m_pointerY{0};
+    QBasicTimer m_pageRepeat;
+    std::vector<int> m_heldKeys; // keys that moved the slider and are not yet released
+    int m_wheelRemainder{0};
 };
 
 } // namespace aeris
