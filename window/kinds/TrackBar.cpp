@@ -4,6 +4,7 @@
 
 #include "window/kinds/SystemColours.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -220,11 +221,28 @@ void TrackBar::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
+    endMouseAction();
+    emit changeReported();
+}
+
+void TrackBar::endMouseAction() {
     m_pageRepeat.stop();
     m_mouseAction = MouseAction::None;
     m_pageDirection = 0;
     setSliderDown(false);
-    emit changeReported();
+}
+
+// A message box that pops up while the button is held takes the focus and may swallow the
+// release. Without this the channel would go on paging behind the box. Every position was
+// reported at its step already, so the action ends without a report of its own.
+void TrackBar::focusOutEvent(QFocusEvent* event) {
+    endMouseAction();
+    QSlider::focusOutEvent(event);
+}
+
+void TrackBar::hideEvent(QHideEvent* event) {
+    endMouseAction();
+    QSlider::hideEvent(event);
 }
 
 void TrackBar::timerEvent(QTimerEvent* event) {

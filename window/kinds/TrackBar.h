@@ -44,6 +44,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     enum class MouseAction { None, Drag, Page };
@@ -53,6 +55,7 @@ private:
     int positionAtY(int y) const;
     void step(int target); // one reported step of a user action
     bool pointerBeyondThumb() const;
+    void endMouseAction();
 
     int m_lineSize{1};
     int m_pageSize{2};

@@ -240,6 +240,18 @@ TEST_F(TrackBarTest, channel_press_stops_at_the_end_of_the_range) {
     EXPECT_EQ(reports, (std::vector<int>{80, 80}));
 }
 
+TEST_F(TrackBarTest, losing_the_focus_while_held_stops_the_paging) {
+    // As when an error box pops up and takes the release of the button.
+    useRange(50, 80, 50);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, besideThumbAt(80));
+    other->setFocus();
+    QTest::qWait(600);
+    EXPECT_EQ(bar->position(), 52);
+    // A release that still arrives ends nothing any more.
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, besideThumbAt(80));
+    EXPECT_EQ(reports, std::vector<int>{52});
+}
+
 TEST_F(TrackBarTest, other_buttons_do_nothing) {
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         QTest::mousePress(bar, button, Qt::NoModifier, besideThumbAt(90));
