@@ -9,6 +9,8 @@
 
 namespace aeris {
 
+class HintTip;
+
 // A round lamp, flush with the left edge and centred vertically, that is lit in its on-colour
 // while checked. It paints no background. In button mode a left press lights it and the
 // release puts it out again. It never takes the keyboard focus.
@@ -62,6 +64,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void press(QMouseEvent* event, bool doubleClick);
+    void setCheckedBy(std::int32_t status);
+
     TColor m_colorOn{clLime};
     TColor m_colorOff{clBtnFace};
     int m_lampWidth{13};
@@ -71,6 +76,9 @@ private:
     std::int32_t m_statusInt{0};
     int m_statusBit{0};
     Mode m_mode{Mode::Indicator};
+    bool m_leftDown{false};        // the left button went down on this LED and is still held
+    bool m_leftDoubleClick{false}; // ... and its last press was the second of a double click
+    HintTip* m_hintTip;
 };
 
 } // namespace aeris

@@ -24,8 +24,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void updateOpacity();
+
     QPixmap m_picture;
     bool m_shown{true};
 };

@@ -35,6 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSize captionSize() const;
+
     QString m_caption;
     TColor m_color{clBtnFace};
     TColor m_fontColor{clWindowText};

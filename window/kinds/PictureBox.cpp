@@ -1,0 +1,54 @@
+// Copyright 2026 The Aeris400 demo authors
+// SPDX-License-Identifier: MIT
+#include "window/kinds/PictureBox.h"
+
+#include <QPainter>
+
+namespace aeris {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    updateOpacity();
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    if (m_picture.cacheKey() == picture.cacheKey())
+        return;
+    m_picture = picture;
+    updateOpacity();
+    update();
+}
+
+void PictureBox::setShown(bool shown) {
+    if (m_shown == shown)
+        return;
+    m_shown = shown;
+    updateOpacity();
+    // A picture that is not shown lets the mouse reach whatever lies beneath it.
+    setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    if (!m_shown || m_picture.isNull())
+        return;
+    QPainter painter(this);
+    // Drawn at its logical size, so a high-resolution picture covers the same area.
+    painter.drawPixmap(QPointF(0, 0), m_picture);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateOpacity();
+}
+
+// Where the picture covers the whole rectangle Qt need not paint what lies beneath first. That
+// matters for the animation, which shows and hides pictures stacked over a large background.
+void PictureBox::updateOpacity() {
+    const QSizeF covered = m_picture.deviceIndependentSize();
+    const bool covers = m_shown && !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
+                        covered.width() >= width() && covered.height() >= height();
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+} // namespace aeris
