@@ -76,6 +76,7 @@ int runProgram(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(AERIS_DESKTOP_ID));
     quitOnTerminationSignals(app);
     const QString title = taskBarTitleFor(QString::fromLocal8Bit(argc > 0 ? argv[0] : "aeris400"));
 
