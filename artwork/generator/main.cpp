@@ -64,17 +64,25 @@ int main(int argc, char** argv) {
         }
     }
 
-    const QDir out(parser.value(outOption));
-    if (!QDir().mkpath(out.path())) {
-        return fail(QStringLiteral("cannot create %1").arg(out.path()));
+    QFile iconSource(parser.value(iconOption));
+    if (!iconSource.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return fail(QStringLiteral("cannot read %1").arg(iconSource.fileName()));
     }
-
     QString error;
+    const auto grid = parseIconGrid(QString::fromUtf8(iconSource.readAll()), &error);
+    if (!grid) {
+        return fail(QStringLiteral("%1: %2").arg(iconSource.fileName(), error));
+    }
     const QImage background =
         renderSvgOnWhite(parser.value(svgOption), parser.value(fontOption), QSize(1059, 813), &error);
     if (background.isNull()) {
         return fail(error);
     }
+    const QDir out(parser.value(outOption));
+    if (!QDir().mkpath(out.path())) {
+        return fail(QStringLiteral("cannot create %1").arg(out.path()));
+    }
+
     if (!writeFile(out, QStringLiteral("background.jpg"), jfifFile(background))) {
         return 1;
     }
@@ -87,13 +95,5 @@ int main(int argc, char** argv) {
         }
     }
 
-    QFile iconSource(parser.value(iconOption));
-    if (!iconSource.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return fail(QStringLiteral("cannot read %1").arg(iconSource.fileName()));
-    }
-    const auto grid = parseIconGrid(QString::fromUtf8(iconSource.readAll()), &error);
-    if (!grid) {
-        return fail(QStringLiteral("%1: %2").arg(iconSource.fileName(), error));
-    }
     return writeFile(out, QStringLiteral("aeris400.ico"), icoFile(*grid)) ? 0 : 1;
 }
