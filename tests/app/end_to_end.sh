@@ -60,23 +60,22 @@ start_program
 
 # Titles: the caption in the title bar; the program's file name as icon title and class.
 [ "$(xdotool getwindowname "$window")" = "$caption" ] || fail "caption is '$(xdotool getwindowname "$window")'"
-xprop -id "$window" WM_ICON_NAME | grep -q '"aeris400"' || fail "icon title: $(xprop -id "$window" WM_ICON_NAME)"
+xprop -id "$window" _NET_WM_ICON_NAME | grep -q '"aeris400"' || fail "icon title: $(xprop -id "$window" _NET_WM_ICON_NAME)"
 xprop -id "$window" WM_CLASS | grep -q '"aeris400"' || fail "class: $(xprop -id "$window" WM_CLASS)"
 
-# The outer frame at its stored place and size.
-frame=$(xwininfo -frame -id "$window")
+# The outer frame at its stored place and size: the client rectangle plus the frame extents
+# that the window manager reports.
 client=$(xwininfo -id "$window")
-fx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
-fy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
 cx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$client")
 cy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$client")
 cw=$(awk '/Width:/ {print $2}' <<<"$client")
 ch=$(awk '/Height:/ {print $2}' <<<"$client")
-left_border=$((cx - fx))
-top_border=$((cy - fy))
-outer_w=$((cw + 2 * left_border))
-outer_h=$((ch + top_border + left_border))
-echo "frame at ($fx, $fy), client ${cw}x${ch} at ($cx, $cy), outer ${outer_w}x${outer_h}"
+read -r el er et eb < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
+fx=$((cx - el))
+fy=$((cy - et))
+outer_w=$((cw + el + er))
+outer_h=$((ch + et + eb))
+echo "frame at ($fx, $fy), outer ${outer_w}x${outer_h}, client ${cw}x${ch} at ($cx, $cy)"
 [ "$fx,$fy" = "308,128" ] || fail "outer top-left is ($fx, $fy), expected (308, 128)"
 [ "$outer_w" -eq 1075 ] || fail "outer width $outer_w, expected 1075"
 [ "$outer_h" -eq 812 ] || fail "outer height $outer_h, expected 812"
