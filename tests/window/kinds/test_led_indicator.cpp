@@ -18,6 +18,17 @@
 
 using namespace aeris;
 
+// Readable failure messages for the Qt values compared below.
+void PrintTo(const QColor& colour, std::ostream* os) {
+    *os << colour.name().toStdString();
+}
+void PrintTo(const QRect& r, std::ostream* os) {
+    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}
+void PrintTo(const QSize& s, std::ostream* os) {
+    *os << s.width() << "x" << s.height();
+}
+
 namespace {
 
 const QColor kGround(20, 40, 160);
