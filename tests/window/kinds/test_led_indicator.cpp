@@ -9,6 +9,7 @@
 #include "window/kinds/LedIndicator.h"
 #include "window/kinds/SystemColours.h"
 
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
@@ -44,6 +45,24 @@ protected:
             ++count;
         return false;
     }
+};
+
+// Notes when a pointer move to a given place has reached the application.
+class MoveWatch : public QObject {
+public:
+    explicit MoveWatch(QPoint global) : m_global(global) { qApp->installEventFilter(this); }
+    bool arrived{false};
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove &&
+            static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == m_global)
+            arrived = true;
+        return false;
+    }
+
+private:
+    QPoint m_global;
 };
 
 // Records the LED's signals with the lamp's state at the moment each one is raised.
@@ -104,10 +123,14 @@ protected:
     }
 
     // Moves the pointer itself, so that Qt's idea of what lies under it stays true when the
-    // tool-tip window comes and goes.
+    // tool-tip window comes and goes, and waits until the move has been delivered.
     static void pointTo(const QWidget* widget, QPoint pos) {
-        QCursor::setPos(widget->mapToGlobal(pos));
-        QCoreApplication::processEvents();
+        const QPoint global = widget->mapToGlobal(pos);
+        if (QCursor::pos() == global)
+            return;
+        MoveWatch watch(global);
+        QCursor::setPos(global);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return watch.arrived; }, 2000));
     }
 
     // What the window shows now, not a fresh rendering: only what was repainted has changed.
@@ -358,6 +381,9 @@ class LedHintTest : public LedIndicatorTest {
 protected:
     void SetUp() override {
         LedIndicatorTest::SetUp();
+        // Tool-tips show only in the active application.
+        m_parent.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_parent));
         m_led = addButton();
         m_led->setHint(QStringLiteral("Lüfungsstufen"));
         m_led->setShowHint(true);
