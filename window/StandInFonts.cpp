@@ -26,14 +26,14 @@ void registerStandInFonts() {
     }
 }
 
-QFont standInFont(const FontSpec& spec) {
-    const bool comic = std::strcmp(spec.family, "Comic Sans MS") == 0;
+QFont standInFont(const FontSpec& stored) {
+    const bool comic = std::strcmp(stored.family, "Comic Sans MS") == 0;
     QFont font(QString::fromLatin1(comic ? kComicFamily : kSansFamily));
     // A negative height asks for the character height without the internal leading, which is
     // what a pixel size means to Qt; a positive one includes the leading, so take a little off.
-    const int pixels = spec.height < 0 ? -spec.height : spec.height * 4 / 5;
+    const int pixels = stored.height < 0 ? -stored.height : stored.height * 4 / 5;
     font.setPixelSize(pixels > 0 ? pixels : 1);
-    font.setBold(spec.bold);
+    font.setBold(stored.bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;

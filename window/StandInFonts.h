@@ -21,6 +21,6 @@ struct FontSpec {
 void registerStandInFonts();
 
 // The built-in font that stands in for the layout's family, at the same pixel height.
-QFont standInFont(const FontSpec& spec);
+QFont standInFont(const FontSpec& stored);
 
 } // namespace aeris
