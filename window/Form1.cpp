@@ -224,14 +224,9 @@ void TForm1::apply(const ComponentRow& row, const Setting& s) {
         case Prop::StatusBit:
             return led->setStatusBit(integer(s.value));
         case Prop::Mode:
-            // Switching to button mode clears the status word, as a fresh push button starts out.
-            if (std::get<LedMode>(s.value) == LedMode::Button) {
-                led->setMode(LedIndicator::Mode::Button);
-                led->setStatusInt(0);
-            } else {
-                led->setMode(LedIndicator::Mode::Indicator);
-            }
-            return;
+            return led->setMode(std::get<LedMode>(s.value) == LedMode::Button
+                                    ? LedIndicator::Mode::Button
+                                    : LedIndicator::Mode::Indicator);
         default: // lamp on the left, no flashing, no group: the only values the layout uses
             return;
         }
