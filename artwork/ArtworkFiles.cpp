@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ArtworkFiles.h"
 
+#include <QFileInfo>
+
 namespace aeris {
 
 QString fanFramePath(bool rightFan, int frameIndex) {
@@ -11,6 +13,35 @@ QString fanFramePath(bool rightFan, int frameIndex) {
     return QStringLiteral(":/artwork/fan_%1_%2.bmp")
         .arg(rightFan ? QStringLiteral("right") : QStringLiteral("left"))
         .arg(frameIndex);
+}
+
+namespace {
+
+// The ratio of the one larger rendering that the generator makes of each picture.
+constexpr int kHighRatio = 2;
+
+} // namespace
+
+QString picturePathForRatio(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) {
+        return path;
+    }
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash + 1) {
+        return path;
+    }
+    const QString larger = path.left(dot) + QStringLiteral("@%1x").arg(kHighRatio) + path.mid(dot);
+    return QFileInfo::exists(larger) ? larger : path;
+}
+
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
+    const QString chosen = picturePathForRatio(path, devicePixelRatio);
+    QPixmap pixmap(chosen);
+    if (chosen != path) {
+        pixmap.setDevicePixelRatio(kHighRatio);
+    }
+    return pixmap;
 }
 
 } // namespace aeris

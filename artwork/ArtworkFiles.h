@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 namespace aeris {
@@ -17,5 +18,15 @@ inline constexpr int kFanFrameCount = 6;
 // Frame k of the right fan is turned clockwise from frame 0, that of the left fan counter-clockwise.
 // An index outside 0..5 gives an empty string.
 QString fanFramePath(bool rightFan, int frameIndex);
+
+// The built-in rendering of a picture to use on a screen with the given device pixel ratio: the
+// path itself up to a ratio of 1, above that its "@2x" rendering (".../background@2x.jpg") where the
+// program has one. A path without a larger rendering is given back as it is.
+QString picturePathForRatio(const QString& path, qreal devicePixelRatio);
+
+// Loads the rendering that picturePathForRatio picks. A larger rendering carries its own ratio, so
+// the pixmap always keeps the logical size of the picture at one pixel per layout unit and every
+// widget placed over it stays on its item. At a ratio of 1 this is QPixmap(path), pixel for pixel.
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 
 } // namespace aeris

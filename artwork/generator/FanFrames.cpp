@@ -50,7 +50,7 @@ double distanceToSegment(Vec p, Vec a, Vec b) {
 
 } // namespace
 
-MonoFrame drawRightFanFrame(double clockwiseDegrees) {
+MonoFrame drawRightFanFrame(double clockwiseDegrees, int scale) {
     const std::vector<rotor::Point> outline = bladeOutline();
 
     // Every blade's outline in frame coordinates (y downwards). A blade whose straight edge points
@@ -69,11 +69,13 @@ MonoFrame drawRightFanFrame(double clockwiseDegrees) {
         blades.push_back(std::move(points));
     }
 
-    MonoFrame frame;
+    // The geometry stays in pixels of the 50 x 50 frame; a pixel of a larger rendering is tested
+    // at its own middle, so the outline is drawn anew rather than widened from the small pixels.
+    MonoFrame frame(scale);
     const double halfWidth = rotor::kLineWidth / 2.0;
-    for (int y = 0; y < MonoFrame::kSize; ++y) {
-        for (int x = 0; x < MonoFrame::kSize; ++x) {
-            const Vec middle{x + 0.5, y + 0.5};
+    for (int y = 0; y < frame.size(); ++y) {
+        for (int x = 0; x < frame.size(); ++x) {
+            const Vec middle{(x + 0.5) / scale, (y + 0.5) / scale};
             bool onLine = false;
             for (const auto& points : blades) {
                 for (std::size_t i = 0; i + 1 < points.size() && !onLine; ++i) {
@@ -87,46 +89,49 @@ MonoFrame drawRightFanFrame(double clockwiseDegrees) {
 }
 
 MonoFrame mirrored(const MonoFrame& frame) {
-    MonoFrame result;
-    for (int y = 0; y < MonoFrame::kSize; ++y) {
-        for (int x = 0; x < MonoFrame::kSize; ++x) {
-            result.setBlack(x, y, frame.isBlack(MonoFrame::kSize - 1 - x, y));
+    MonoFrame result = frame;
+    for (int y = 0; y < frame.size(); ++y) {
+        for (int x = 0; x < frame.size(); ++x) {
+            result.setBlack(x, y, frame.isBlack(frame.size() - 1 - x, y));
         }
     }
     return result;
 }
 
 QByteArray bmpFile(const MonoFrame& frame) {
-    constexpr int kRowBytes = 8; // 50 bits rounded up to whole 32-bit words
+    const int size = frame.size();
+    const int rowBytes = (size + 31) / 32 * 4; // whole 32-bit words: 8 bytes for 50 pixels
     constexpr int kPixelOffset = 14 + 40 + 2 * 4;
-    constexpr int kImageSize = kRowBytes * MonoFrame::kSize;
+    const int imageSize = rowBytes * size;
+    // 2953 pixels per metre (75 dpi) at 50 pixels a side, and as much denser as the frame is larger.
+    const int pixelsPerMetre = 2953 * size / 50;
 
     LittleEndianWriter out;
     out.u8('B');
     out.u8('M');
-    out.u32(kPixelOffset + kImageSize); // 462
+    out.u32(static_cast<std::uint32_t>(kPixelOffset + imageSize)); // 462 at 50 x 50
     out.u16(0);
     out.u16(0);
     out.u32(kPixelOffset);
 
     out.u32(40);
-    out.i32(MonoFrame::kSize);
-    out.i32(MonoFrame::kSize); // positive: bottom row first
-    out.u16(1);                // planes
-    out.u16(1);                // bits per pixel
-    out.u32(0);                // no compression
-    out.u32(kImageSize);
-    out.i32(2953); // 75 dpi, as pixels per metre
-    out.i32(2953);
+    out.i32(size);
+    out.i32(size); // positive: bottom row first
+    out.u16(1);    // planes
+    out.u16(1);    // bits per pixel
+    out.u32(0);    // no compression
+    out.u32(static_cast<std::uint32_t>(imageSize));
+    out.i32(pixelsPerMetre);
+    out.i32(pixelsPerMetre);
     out.u32(2); // colours used
     out.u32(0); // colours important: all
 
     out.u32(0x00000000); // entry 0: black (blue, green, red, reserved)
     out.u32(0x00FFFFFF); // entry 1: white
 
-    for (int y = MonoFrame::kSize - 1; y >= 0; --y) {
-        std::array<std::uint8_t, kRowBytes> row{};
-        for (int x = 0; x < MonoFrame::kSize; ++x) {
+    for (int y = size - 1; y >= 0; --y) {
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(rowBytes));
+        for (int x = 0; x < size; ++x) {
             if (!frame.isBlack(x, y)) {
                 row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
             }

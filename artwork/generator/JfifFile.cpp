@@ -33,7 +33,7 @@ QImage renderSvgOnWhite(const QString& svgPath, const QString& fontPath, QSize s
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-QByteArray jfifFile(const QImage& source) {
+QByteArray jfifFile(const QImage& source, int dotsPerInch) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
 
     jpeg_compress_struct cinfo{};
@@ -79,8 +79,8 @@ QByteArray jfifFile(const QImage& source) {
     cinfo.JFIF_major_version = 1;
     cinfo.JFIF_minor_version = 1;
     cinfo.density_unit = 1; // dots per inch
-    cinfo.X_density = 96;
-    cinfo.Y_density = 96;
+    cinfo.X_density = static_cast<UINT16>(dotsPerInch);
+    cinfo.Y_density = static_cast<UINT16>(dotsPerInch);
     cinfo.write_Adobe_marker = FALSE;
 
     jpeg_start_compress(&cinfo, TRUE);

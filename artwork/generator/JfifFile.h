@@ -12,9 +12,10 @@ namespace aeris::artgen {
 // captions come out in that face whatever fonts the build machine has.
 QImage renderSvgOnWhite(const QString& svgPath, const QString& fontPath, QSize size, QString* error);
 
-// A baseline JFIF file: JFIF 1.01 at 96 x 96 dpi, quality 75 (the example quantisation tables
-// scaled by half), 4:2:0 sampling, the example Huffman tables, no restart markers and no other
-// application or comment segment.
-QByteArray jfifFile(const QImage& image);
+// A baseline JFIF file: JFIF 1.01 at the given density (96 x 96 dpi for the picture drawn one picture
+// pixel per screen pixel), quality 75 (the example quantisation tables scaled by half), 4:2:0
+// sampling, the example Huffman tables, no restart markers and no other application or comment
+// segment.
+QByteArray jfifFile(const QImage& image, int dotsPerInch = 96);
 
 } // namespace aeris::artgen

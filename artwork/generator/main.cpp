@@ -4,6 +4,10 @@
 // Builds the program's pictures from their editable sources: the background drawing, the fan
 // rotor geometry and the icon grid. The build runs it; its output is the same byte for byte on
 // every run, so the embedded pictures change only when a source does.
+//
+// Beside each picture drawn one picture pixel per screen pixel it writes a rendering at twice the
+// size ("@2x" before the extension) for screens that scale the window by more than 1. Those are
+// drawn again from the same sources, so they carry detail that an enlarged small picture lacks.
 
 #include "FanFrames.h"
 #include "IconFile.h"
@@ -46,7 +50,7 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Builds background.jpg, the fan frames and aeris400.ico."));
+        QStringLiteral("Builds background.jpg, the fan frames and aeris400.ico, with their @2x renderings."));
     parser.addHelpOption();
     const QCommandLineOption svgOption(QStringLiteral("svg"), QStringLiteral("Background drawing."),
                                        QStringLiteral("file"));
@@ -73,9 +77,15 @@ int main(int argc, char** argv) {
     if (!grid) {
         return fail(QStringLiteral("%1: %2").arg(iconSource.fileName(), error));
     }
+    constexpr QSize kBackgroundSize(1059, 813);
     const QImage background =
-        renderSvgOnWhite(parser.value(svgOption), parser.value(fontOption), QSize(1059, 813), &error);
+        renderSvgOnWhite(parser.value(svgOption), parser.value(fontOption), kBackgroundSize, &error);
     if (background.isNull()) {
+        return fail(error);
+    }
+    const QImage background2x =
+        renderSvgOnWhite(parser.value(svgOption), parser.value(fontOption), kBackgroundSize * 2, &error);
+    if (background2x.isNull()) {
         return fail(error);
     }
     const QDir out(parser.value(outOption));
@@ -83,15 +93,20 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("cannot create %1").arg(out.path()));
     }
 
-    if (!writeFile(out, QStringLiteral("background.jpg"), jfifFile(background))) {
+    if (!writeFile(out, QStringLiteral("background.jpg"), jfifFile(background)) ||
+        !writeFile(out, QStringLiteral("background@2x.jpg"), jfifFile(background2x, 2 * 96))) {
         return 1;
     }
 
     for (int k = 0; k < 6; ++k) {
-        const MonoFrame right = drawRightFanFrame(aeris::rotor::kFrameAngles[k]);
-        if (!writeFile(out, QStringLiteral("fan_right_%1.bmp").arg(k), bmpFile(right)) ||
-            !writeFile(out, QStringLiteral("fan_left_%1.bmp").arg(k), bmpFile(mirrored(right)))) {
-            return 1;
+        for (const int scale : {1, 2}) {
+            const QString suffix =
+                scale == 1 ? QStringLiteral(".bmp") : QStringLiteral("@%1x.bmp").arg(scale);
+            const MonoFrame right = drawRightFanFrame(aeris::rotor::kFrameAngles[k], scale);
+            if (!writeFile(out, QStringLiteral("fan_right_%1").arg(k) + suffix, bmpFile(right)) ||
+                !writeFile(out, QStringLiteral("fan_left_%1").arg(k) + suffix, bmpFile(mirrored(right)))) {
+                return 1;
+            }
         }
     }
 
