@@ -8,10 +8,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Aeris400 demo authors")
 set(CPACK_PACKAGE_CONTACT "Aeris400 demo authors <aeris400@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "demand-controlled ventilation demo")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A desktop simulation of the demand control of a home ventilation unit: two sliders set a CO2 \
-concentration and a humidity, a wall switch sets a stage, and the fans turn at the pace of the \
-highest demand. It reads no sensors and controls no device.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+A desktop simulation of the demand control of a home ventilation unit.
+Two sliders set a CO2 concentration and a relative humidity, a wall
+switch steps through three stages, and the fans turn at the pace of
+the highest demand. It reads no sensors and controls no device.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
