@@ -118,6 +118,11 @@ void TForm1::build() {
         if (auto* label = qobject_cast<TextLabel*>(component))
             label->adjustToCaption();
     }
+
+    // The photo lies directly on the window and is a few columns narrower than its widget.
+    // Painting that strip in the window colour itself makes it opaque, so Qt never fills the
+    // window beneath the whole photo first.
+    picture(WidgetId::Image1)->setBackdrop(resolveColour(formSettings().color));
 }
 
 QObject* TForm1::create(const ComponentRow& row) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/kinds/PictureBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace aeris {
@@ -26,15 +27,35 @@ void PictureBox::setShown(bool shown) {
     updateOpacity();
     // A picture that is not shown lets the mouse reach whatever lies beneath it.
     setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+    // Nor does it take paint events: a fan's hidden frames lie above the shown one, and each
+    // would otherwise be sent its 50 x 50 on every tick only to draw nothing.
+    if (shown)
+        setUpdatesEnabled(true);
+    update();
+    if (!shown)
+        setUpdatesEnabled(false);
+}
+
+void PictureBox::setBackdrop(const QColor& colour) {
+    if (m_backdrop == colour)
+        return;
+    m_backdrop = colour;
+    updateOpacity();
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+void PictureBox::paintEvent(QPaintEvent* event) {
     if (!m_shown || m_picture.isNull())
         return;
     QPainter painter(this);
     // Drawn at its logical size, so a high-resolution picture covers the same area.
     painter.drawPixmap(QPointF(0, 0), m_picture);
+    if (m_backdrop.isValid()) {
+        const QRegion uncovered =
+            QRegion(rect()) - QRect(QPoint(0, 0), m_picture.deviceIndependentSize().toSize());
+        for (const QRect& strip : uncovered & event->region())
+            painter.fillRect(strip, m_backdrop);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -46,8 +67,9 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 // matters for the animation, which shows and hides pictures stacked over a large background.
 void PictureBox::updateOpacity() {
     const QSizeF covered = m_picture.deviceIndependentSize();
-    const bool covers = m_shown && !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
-                        covered.width() >= width() && covered.height() >= height();
+    const bool covers =
+        m_shown && !m_picture.isNull() && !m_picture.hasAlphaChannel() &&
+        ((covered.width() >= width() && covered.height() >= height()) || m_backdrop.isValid());
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -22,6 +23,12 @@ public:
     bool isShown() const { return m_shown; }
     void setShown(bool shown);
 
+    // The colour of what lies beneath, for a picture that lies directly on a plain background.
+    // Where the picture does not reach, the widget then paints that colour itself, so Qt need
+    // not paint the background under it first. Invalid (the default): it leaves that part alone.
+    QColor backdrop() const { return m_backdrop; }
+    void setBackdrop(const QColor& colour);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -30,6 +37,7 @@ private:
     void updateOpacity();
 
     QPixmap m_picture;
+    QColor m_backdrop;
     bool m_shown{true};
 };
 
