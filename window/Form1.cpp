@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/Form1.h"
 
+#include "window/Accessibility.h"
 #include "window/ErrorReport.h"
 #include "window/StandInFonts.h"
 #include "window/kinds/IntervalTimer.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(const QString& taskBarTitle, QWidget* parent) : QWidget(parent), 
     } catch (const std::exception& e) {
         showHandlerError(nullptr, m_taskBarTitle, QString::fromUtf8(e.what()));
     }
+    describeForScreenReaders(*this);
 }
 
 TForm1::~TForm1() = default;
