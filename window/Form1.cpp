@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/Form1.h"
 
+#include "artwork/ArtworkFiles.h"
 #include "window/Accessibility.h"
 #include "window/ErrorReport.h"
 #include "window/StandInFonts.h"
@@ -182,7 +183,7 @@ void TForm1::apply(const ComponentRow& row, const Setting& s) {
     case Kind::Picture: {
         auto* picture = static_cast<PictureBox*>(component);
         if (s.prop == Prop::Picture)
-            picture->setPicture(QPixmap(text(s.value)));
+            picture->setPicture(loadPicture(text(s.value), devicePixelRatio()));
         else if (s.prop == Prop::Visible)
             picture->setShown(flag(s.value));
         return;
