@@ -4,6 +4,7 @@
 
 #include "window/kinds/SystemColours.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -27,6 +28,11 @@ void TextLabel::setCaption(const QString& text) {
     m_caption = text;
     adjustToCaption();
     update();
+    // A screen reader that follows a reading hears its new text; costs nothing when none is active.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_caption);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TextLabel::setColor(TColor background) {
