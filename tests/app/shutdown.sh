@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Ends the real program on Xvfb under a window manager in every way a user or the system can:
+# SIGINT, SIGTERM at the fastest fan pace, two SIGINTs at once, SIGINT while a mouse button is
+# held on the stage button, the title bar's close button, the window menu's Close, and a task
+# bar's Close while the window is minimised. Each must end the program at once, with status 0
+# and nothing on stderr.
+#
+# usage: shutdown.sh PROGRAM CLOSE_REQUEST_TOOL
+set -euo pipefail
+program=$1
+close_request=$2
+work=$(mktemp -d)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A runtime directory of our own, so that Qt has nothing to say about a missing one.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+exec 3>"$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1440x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+[ -s "$work/displayfd" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/displayfd")"
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+cleanup() {
+  [ -z "${app_pid:-}" ] || kill -KILL "$app_pid" 2>/dev/null || true
+  kill "$wm_pid" "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 0.5
+
+caption="Simulation Ventaro Nubilo Aeris400"
+start_program() {
+  "$program" 2>"$work/stderr" &
+  app_pid=$!
+  window=
+  for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.05
+  done
+  [ -n "$window" ] || fail "the window did not appear"
+  sleep 0.7 # framed, painted, and both timers ticking
+  client=$(xwininfo -id "$window")
+  cx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$client")
+  cy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$client")
+  cw=$(awk '/Width:/ {print $2}' <<<"$client")
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# ends_cleanly WHAT: the program must end within a moment of the request, with status 0 and a
+# silent stderr.
+ends_cleanly() {
+  local what=$1 asked status
+  asked=$(now_ms)
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.01; done
+  if kill -0 "$app_pid" 2>/dev/null; then
+    fail "$what: the program still runs 3 s later"
+  fi
+  set +e
+  wait "$app_pid"
+  status=$?
+  set -e
+  app_pid=
+  [ "$status" -eq 0 ] || fail "$what: exit status $status; stderr: $(cat "$work/stderr")"
+  [ ! -s "$work/stderr" ] || fail "$what: the program wrote to stderr: $(cat "$work/stderr")"
+  echo "$what: ended with status 0 after $(($(now_ms) - asked)) ms"
+}
+
+start_program
+kill -INT "$app_pid"
+ends_cleanly "SIGINT"
+
+start_program
+xdotool windowactivate --sync "$window" key Home # CO2 to the top: the fans turn every 15 ms
+sleep 0.5
+kill -TERM "$app_pid"
+ends_cleanly "SIGTERM at the fastest pace"
+
+start_program
+kill -INT "$app_pid"
+kill -INT "$app_pid" 2>/dev/null || true
+ends_cleanly "two SIGINTs at once"
+
+start_program
+xdotool mousemove --sync $((cx + 965)) $((cy + 152)) mousedown 1
+sleep 0.2
+kill -INT "$app_pid"
+ends_cleanly "SIGINT with a button held on the stage button"
+xdotool mouseup 1
+
+# The frame's extents tell where the title bar and its close button lie.
+start_program
+read -r left right top _ < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+[ "${top:-0}" -gt 0 ] || fail "the window manager reports no title bar"
+xdotool mousemove --sync $((cx + cw + right - 10)) $((cy - top / 2)) click 1
+ends_cleanly "the close button"
+
+start_program
+xdotool windowactivate --sync "$window" key alt+space
+sleep 0.3
+xdotool key Up Return # the window menu's last entry is Close
+ends_cleanly "the window menu's Close"
+
+start_program
+xdotool windowminimize --sync "$window"
+sleep 0.3
+"$close_request" "$window"
+ends_cleanly "a task bar's Close while minimised"
+
+echo "shutdown: all checks passed"
