@@ -5,6 +5,7 @@
 // implicit grab and turns a quick second press into a double click.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "support/WidgetProbes.h"
 #include "window/kinds/HintTip.h"
 #include "window/kinds/LedIndicator.h"
 #include "window/kinds/SystemColours.h"
@@ -18,34 +19,10 @@
 #include <vector>
 
 using namespace aeris;
-
-// Readable failure messages for the Qt values compared below.
-void PrintTo(const QColor& colour, std::ostream* os) {
-    *os << colour.name().toStdString();
-}
-void PrintTo(const QRect& r, std::ostream* os) {
-    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-}
-void PrintTo(const QSize& s, std::ostream* os) {
-    *os << s.width() << "x" << s.height();
-}
+using aeris::test::EventLog;
+using aeris::test::kGround;
 
 namespace {
-
-const QColor kGround(20, 40, 160);
-
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count{0};
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 // Notes when a pointer move to a given place has reached the application.
 class MoveWatch : public QObject {
@@ -86,15 +63,7 @@ using Log = std::vector<std::string>;
 
 class LedIndicatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QPalette palette = m_parent.palette();
-        palette.setColor(QPalette::Window, kGround);
-        m_parent.setPalette(palette);
-        m_parent.setAutoFillBackground(true);
-        m_parent.resize(240, 120);
-        m_parent.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_parent));
-    }
+    void SetUp() override { ASSERT_TRUE(m_parent.showExposed()); }
 
     // A push button like the wall switch's: 50 x 25 with a lamp of 25.
     LedIndicator* addButton() {
@@ -116,11 +85,7 @@ protected:
         return led;
     }
 
-    // A repaint that was asked for while painting is only delivered by the next pass.
-    static void flush() {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    static void flush() { test::flushRepaints(); }
 
     // Moves the pointer itself, so that Qt's idea of what lies under it stays true when the
     // tool-tip window comes and goes, and waits until the move has been delivered.
@@ -144,7 +109,7 @@ protected:
         return widget->geometry().bottomRight() + QPoint(20, 20);
     }
 
-    QWidget m_parent;
+    test::GroundWindow m_parent{QSize(240, 120)};
 };
 
 bool near(const QColor& a, const QColor& b, int tolerance = 24) {
@@ -226,7 +191,7 @@ TEST_F(LedIndicatorTest, new_on_colour_shows_on_a_dark_lamp_only_when_it_is_next
 
 TEST_F(LedIndicatorTest, setting_present_values_repaints_nothing) {
     LedIndicator* led = addLed(QRect(10, 10, 17, 33));
-    PaintCounter paints(led);
+    EventLog paints(led);
     led->setChecked(false);
     led->setStatusInt(0);
     led->setStatusBit(0);
@@ -236,28 +201,28 @@ TEST_F(LedIndicatorTest, setting_present_values_repaints_nothing) {
     led->setLampHeight(13);
     led->setMode(LedIndicator::Mode::Indicator);
     flush();
-    EXPECT_EQ(paints.count, 0);
+    EXPECT_EQ(paints.paints, 0);
 }
 
 TEST_F(LedIndicatorTest, new_checked_redraws_at_once_and_only_that_led) {
     LedIndicator* led = addLed(QRect(10, 10, 17, 33));
     LedIndicator* other = addLed(QRect(100, 10, 17, 33));
-    PaintCounter paints(led);
-    PaintCounter otherPaints(other);
+    EventLog paints(led);
+    EventLog otherPaints(other);
     led->setChecked(true);
-    EXPECT_EQ(paints.count, 1) << "drawn before control returns";
+    EXPECT_EQ(paints.paints, 1) << "drawn before control returns";
     EXPECT_EQ(onScreen(led, led->lampRect().center()), resolveColour(clLime));
     flush();
-    EXPECT_EQ(otherPaints.count, 0);
+    EXPECT_EQ(otherPaints.paints, 0);
 }
 
 TEST_F(LedIndicatorTest, new_colour_waits_for_the_next_repaint) {
     LedIndicator* led = addLed(QRect(10, 10, 17, 33));
-    PaintCounter paints(led);
+    EventLog paints(led);
     led->setColorOff(clGray);
-    EXPECT_EQ(paints.count, 0);
+    EXPECT_EQ(paints.paints, 0);
     flush();
-    EXPECT_EQ(paints.count, 1);
+    EXPECT_EQ(paints.paints, 1);
     EXPECT_EQ(onScreen(led, led->lampRect().center()), resolveColour(clGray));
 }
 
@@ -363,14 +328,14 @@ TEST_F(LedIndicatorTest, indicator_reports_the_mouse_but_never_changes_its_lamp)
     for (const bool checked : {false, true}) {
         LedIndicator* led = addLed(QRect(10, 10, 17, 33));
         led->setChecked(checked);
-        PaintCounter paints(led);
+        EventLog paints(led);
         SignalLog log(led);
         const std::string lamp = checked ? " lit" : " dark";
         QTest::mouseClick(led, Qt::LeftButton, {}, QPoint(8, 16));
         EXPECT_EQ(log.entries, (Log{"down" + lamp, "click" + lamp, "up" + lamp}));
         EXPECT_EQ(led->isChecked(), checked);
         flush();
-        EXPECT_EQ(paints.count, 0);
+        EXPECT_EQ(paints.paints, 0);
         delete led;
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "support/WidgetProbes.h"
 #include "window/kinds/PictureBox.h"
 
 #include <QPainter>
@@ -10,15 +11,10 @@
 #include <gtest/gtest.h>
 
 using namespace aeris;
-
-// Readable failure messages for the Qt values compared below.
-void PrintTo(const QColor& colour, std::ostream* os) {
-    *os << colour.name().toStdString();
-}
+using aeris::test::EventLog;
+using aeris::test::kGround;
 
 namespace {
-
-const QColor kGround(20, 40, 160);
 
 QPixmap solid(QSize size, const QColor& colour, qreal ratio = 1.0) {
     QImage image(size, QImage::Format_RGB32);
@@ -26,22 +22,6 @@ QPixmap solid(QSize size, const QColor& colour, qreal ratio = 1.0) {
     image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(image);
 }
-
-class EventLog : public QObject {
-public:
-    explicit EventLog(QWidget* widget) { widget->installEventFilter(this); }
-    int paints{0};
-    int presses{0};
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        else if (event->type() == QEvent::MouseButtonPress)
-            ++presses;
-        return false;
-    }
-};
 
 // Takes every press that reaches it, as a clickable widget beneath a picture would.
 class PressTarget : public QWidget {
@@ -58,15 +38,7 @@ protected:
 
 class PictureBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QPalette palette = m_parent.palette();
-        palette.setColor(QPalette::Window, kGround);
-        m_parent.setPalette(palette);
-        m_parent.setAutoFillBackground(true);
-        m_parent.resize(300, 200);
-        m_parent.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_parent));
-    }
+    void SetUp() override { ASSERT_TRUE(m_parent.showExposed()); }
 
     PictureBox* addPicture(const QRect& geometry, const QPixmap& picture) {
         auto* box = new PictureBox(&m_parent);
@@ -77,19 +49,11 @@ protected:
         return box;
     }
 
-    // A repaint that was asked for while painting is only delivered by the next pass.
-    static void flush() {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    static void flush() { test::flushRepaints(); }
 
-    // What the window shows now, not a fresh rendering.
-    QColor onScreen(const QWidget* widget, QPoint pos) const {
-        const QImage shot = m_parent.screen()->grabWindow(m_parent.winId()).toImage();
-        return shot.pixelColor(widget->mapTo(&m_parent, pos));
-    }
+    QColor onScreen(const QWidget* widget, QPoint pos) const { return m_parent.onScreen(widget, pos); }
 
-    QWidget m_parent;
+    test::GroundWindow m_parent{QSize(300, 200)};
 };
 
 TEST_F(PictureBoxTest, draws_the_picture_at_its_own_size_from_the_top_left_and_nothing_more) {
@@ -174,15 +138,20 @@ TEST_F(PictureBoxTest, same_shown_flag_or_picture_repaints_nothing_and_a_change_
     PictureBox* elsewhere = addPicture(QRect(200, 10, 50, 50), solid({50, 50}, Qt::green));
     EventLog boxEvents(box);
     EventLog elsewhereEvents(elsewhere);
+    EventLog beneathEvents(&m_parent);
     box->setShown(true);
     box->setPicture(frame);
     flush();
     EXPECT_EQ(boxEvents.paints, 0);
+    EXPECT_EQ(beneathEvents.paints, 0);
 
     box->setShown(false);
-    EXPECT_EQ(boxEvents.paints, 0) << "the repaint waits for the loop";
+    EXPECT_EQ(beneathEvents.paints, 0) << "the repaint waits for the loop";
     flush();
-    EXPECT_EQ(boxEvents.paints, 1);
+    // A hidden picture draws nothing, so only what lies beneath it is repainted, in its area.
+    EXPECT_EQ(boxEvents.paints, 0);
+    EXPECT_EQ(beneathEvents.paints, 1);
+    EXPECT_EQ(beneathEvents.painted, QRegion(box->geometry()));
     EXPECT_EQ(elsewhereEvents.paints, 0);
 }
 

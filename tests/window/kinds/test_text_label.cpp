@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "support/WidgetProbes.h"
 #include "window/kinds/SystemColours.h"
 #include "window/kinds/TextLabel.h"
 
@@ -12,41 +13,10 @@
 #include <gtest/gtest.h>
 
 using namespace aeris;
-
-// Readable failure messages for the Qt values compared below.
-void PrintTo(const QColor& colour, std::ostream* os) {
-    *os << colour.name().toStdString();
-}
-void PrintTo(const QRect& r, std::ostream* os) {
-    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-}
-void PrintTo(const QSize& s, std::ostream* os) {
-    *os << s.width() << "x" << s.height();
-}
+using aeris::test::EventLog;
+using aeris::test::kGround;
 
 namespace {
-
-const QColor kGround(20, 40, 160);
-
-// Counts the paint events of one widget, gathering the area they covered, and its presses.
-class EventLog : public QObject {
-public:
-    explicit EventLog(QWidget* widget) { widget->installEventFilter(this); }
-    int paints{0};
-    QRegion painted;
-    int presses{0};
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-            painted += static_cast<QPaintEvent*>(event)->region();
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            ++presses;
-        }
-        return false;
-    }
-};
 
 QFont comicFont(int pixels) {
     QFont font(QStringLiteral("Comic Neue"));
@@ -58,29 +28,18 @@ QFont comicFont(int pixels) {
 class TextLabelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QPalette palette = m_parent.palette();
-        palette.setColor(QPalette::Window, kGround);
-        m_parent.setPalette(palette);
-        m_parent.setAutoFillBackground(true);
-        m_parent.resize(400, 200);
         m_label = new TextLabel(&m_parent);
         m_label->move(40, 30);
         m_label->setColor(clWhite);
         m_label->setLabelFont(comicFont(21));
-        m_parent.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_parent));
+        ASSERT_TRUE(m_parent.showExposed());
     }
 
-    // A repaint that was asked for while painting is only delivered by the next pass.
-    static void flush() {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    static void flush() { test::flushRepaints(); }
 
-    // What the window shows now, not a fresh rendering.
-    QImage screenShot() const { return m_parent.screen()->grabWindow(m_parent.winId()).toImage(); }
+    QImage screenShot() const { return m_parent.screenShot(); }
 
-    QWidget m_parent;
+    test::GroundWindow m_parent{QSize(400, 200)};
     TextLabel* m_label{nullptr};
 };
 
