@@ -286,12 +286,17 @@ void TForm1::connectEvents(const ComponentRow& row) {
     }
 }
 
-// An error that escapes a handler ends that handler; it is shown and the program goes on.
+// An error that escapes a handler ends that handler; it is shown and the program goes on. The
+// box opens once the event that ran the handler has been delivered: Qt holds a timer's next tick
+// back while its previous tick is still being delivered, and both timers must go on ticking while
+// the box is open.
 void TForm1::deliver(Handler handler) {
     try {
         (m_simulation.*handler)();
     } catch (const std::exception& e) {
-        showHandlerError(this, m_taskBarTitle, QString::fromUtf8(e.what()));
+        const QString message = QString::fromUtf8(e.what());
+        QMetaObject::invokeMethod(
+            this, [this, message] { showHandlerError(this, m_taskBarTitle, message); }, Qt::QueuedConnection);
     }
 }
 
