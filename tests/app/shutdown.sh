@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Ends the real program on Xvfb under a window manager in every way a user or the system can:
-# SIGINT, SIGTERM at the fastest fan pace, two SIGINTs at once, SIGINT while a mouse button is
-# held on the stage button, the title bar's close button, the window menu's Close, and a task
-# bar's Close while the window is minimised. Each must end the program at once, with status 0
-# and nothing on stderr.
+# Starts the program where there is no display (one line, status 1), then ends it on Xvfb under a
+# window manager in every way a user or the system can: SIGINT, SIGTERM at the fastest fan pace,
+# two SIGINTs at once, SIGINT while a mouse button is held on the stage button, the title bar's
+# close button, the window menu's Close, and a task bar's Close while the window is minimised.
+# Each must end the program at once, with status 0 and nothing on stderr.
 #
 # usage: shutdown.sh PROGRAM CLOSE_REQUEST_TOOL
 set -euo pipefail
@@ -16,6 +16,26 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
+
+# Without a usable display the program says so in one line and ends with status 1: no abort, no
+# core, no window-system noise.
+no_display() { # no_display WHAT ENV-ASSIGNMENTS...
+  local what=$1 status
+  shift
+  set +e
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" >"$work/nd.out" 2>"$work/nd.err"
+  status=$?
+  set -e
+  [ "$status" -eq 1 ] || fail "$what: status $status, expected 1; stderr: $(cat "$work/nd.err")"
+  [ ! -s "$work/nd.out" ] || fail "$what: wrote to stdout: $(cat "$work/nd.out")"
+  [ "$(wc -l <"$work/nd.err")" -eq 1 ] || fail "$what: stderr is not one line: $(cat "$work/nd.err")"
+  grep -qi display "$work/nd.err" || fail "$what: the line does not name the display: $(cat "$work/nd.err")"
+  echo "$what: status 1, $(cat "$work/nd.err")"
+}
+no_display "DISPLAY unset"
+no_display "DISPLAY empty" DISPLAY=
+no_display "no X server at DISPLAY" DISPLAY=:1999
+no_display "the X platform asked for by name" DISPLAY=:1999 QT_QPA_PLATFORM=xcb
 
 exec 3>"$work/displayfd"
 Xvfb -displayfd 3 -screen 0 1440x1000x24 -nolisten tcp >/dev/null 2>&1 &
