@@ -25,7 +25,12 @@ QString taskBarTitleFor(const QString& programPath) {
     return name;
 }
 
-std::optional<std::string> displayProblem() {
+namespace {
+
+// Checks that the X display can be reached. On success the probe's connection is handed to
+// the caller when it asks for it: closing the only client of an X server makes the server reset
+// itself, and a connection opened just after that waits for the reset (tens of milliseconds).
+std::optional<std::string> probeDisplay(xcb_connection_t** keepOpen) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
         return std::nullopt;
@@ -33,11 +38,21 @@ std::optional<std::string> displayProblem() {
     if (display == nullptr || *display == '\0')
         return std::string("no X display is set (DISPLAY is empty); start the program inside an X session");
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const int error = xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (error != 0)
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
         return "cannot open the X display \"" + std::string(display) + "\"";
+    }
+    if (keepOpen != nullptr)
+        *keepOpen = connection;
+    else
+        xcb_disconnect(connection);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> displayProblem() {
+    return probeDisplay(nullptr);
 }
 
 namespace {
@@ -71,11 +86,15 @@ void quitOnTerminationSignals(QApplication& app) {
 } // namespace
 
 int runProgram(int argc, char** argv) {
-    if (const auto problem = displayProblem()) {
+    xcb_connection_t* probe = nullptr;
+    if (const auto problem = probeDisplay(&probe)) {
         std::fprintf(stderr, "aeris400: %s.\n", problem->c_str());
         return 1;
     }
     QApplication app(argc, argv);
+    // The application holds its own connection now, so closing the probe's resets nothing.
+    if (probe != nullptr)
+        xcb_disconnect(probe);
     QGuiApplication::setDesktopFileName(QStringLiteral(AERIS_DESKTOP_ID));
     quitOnTerminationSignals(app);
     const QString title = taskBarTitleFor(QString::fromLocal8Bit(argc > 0 ? argv[0] : "aeris400"));
