@@ -67,15 +67,42 @@ void IntervalTimer::restart() {
         return;
     if (m_startGate && !m_startGate())
         throw TimerUnavailable();
+    const int id = arm();
+    if (id == 0)
+        throw TimerUnavailable();
+    m_timerId = id;
+}
+
+int IntervalTimer::arm() {
     // Qt takes an int; longer intervals run at the longest one it can count, as they would on
     // a system whose timers have a ceiling.
     const auto interval = std::chrono::milliseconds(std::min<std::uint32_t>(m_interval, INT_MAX));
     // Precise, so that short intervals such as 15 ms are kept rather than rounded to a coarse
-    // grid. Qt schedules the next tick from the moment a late one is delivered, so ticks
-    // missed during a busy spell are dropped instead of arriving in a burst.
+    // grid.
     const int id = startTimer(interval, Qt::PreciseTimer);
+    if (id != 0)
+        m_due = std::chrono::steady_clock::now() + interval;
+    return id;
+}
+
+// Qt schedules a precise timer's next tick one interval after the time it last looked at the
+// clock. When another handler kept the loop busy in the same round, that time is from before
+// the busy spell, and the next tick falls due at once: a burst. A tick that comes late by more
+// than half an interval therefore starts a fresh countdown, so ticks missed during a busy spell
+// are dropped and the next one comes a whole interval after this one.
+void IntervalTimer::rearmIfLate() {
+    const auto now = std::chrono::steady_clock::now();
+    const auto interval = std::chrono::milliseconds(std::min<std::uint32_t>(m_interval, INT_MAX));
+    if (now - m_due <= interval / 2) {
+        m_due += interval;
+        return;
+    }
+    const int old = m_timerId;
+    // Started before the old one is killed: if the system refuses, the old countdown goes on.
+    const int id = arm();
     if (id == 0)
-        throw TimerUnavailable();
+        return;
+    killTimer(old);
     m_timerId = id;
 }
 
@@ -88,6 +115,7 @@ void IntervalTimer::timerEvent(QTimerEvent* event) {
     const std::function<void()> handler = m_onTimer;
     if (!handler)
         return;
+    rearmIfLate();
     try {
         handler();
     } catch (const std::exception& error) {

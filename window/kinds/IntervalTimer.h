@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -50,10 +51,13 @@ protected:
 private:
     void stop();
     void restart(); // may throw TimerUnavailable
+    int arm();      // starts a countdown of the interval; 0 when refused
+    void rearmIfLate();
 
     std::uint32_t m_interval{1000};
     bool m_enabled{true};
     int m_timerId{0};
+    std::chrono::steady_clock::time_point m_due; // when the running countdown's next tick is due
     std::function<void()> m_onTimer;
     StartGate m_startGate;
 };

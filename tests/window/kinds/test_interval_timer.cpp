@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace aeris {
 namespace {
@@ -81,6 +84,40 @@ TEST_F(IntervalTimerTest, busy_spell_is_not_followed_by_a_burst_of_ticks) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(ticks, 1);
+}
+
+// A handler elsewhere keeps the loop busy for ten intervals while the tick is already due: the
+// late tick is delivered, and the next one falls due a whole interval after it rather than at
+// once to catch up. The loop then runs for three intervals; only the ticks within half an
+// interval of the late one are counted, and a slow machine can only push ticks out of that
+// window, never into it.
+TEST_F(IntervalTimerTest, late_tick_schedules_the_next_a_full_interval_after_it) {
+    constexpr int kInterval = 20;
+    constexpr qint64 kNs = 1000000;
+    for (int spell = 0; spell < 3; ++spell) {
+        std::vector<qint64> at;
+        QElapsedTimer clock;
+        clock.start();
+        IntervalTimer ticking;
+        ticking.setInterval(kInterval);
+        QTimer busy;
+        busy.setSingleShot(true);
+        busy.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&busy, &QTimer::timeout, [] { stayBusy(10 * kInterval); });
+        // Started first, the busy handler runs first when both are due in the same round.
+        busy.start(kInterval);
+        ticking.setOnTimer([&] { at.push_back(clock.nsecsElapsed()); });
+        stayBusy(kInterval + 5);
+        while (at.empty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const qint64 late = at.front();
+        while (clock.nsecsElapsed() < late + 3 * kInterval * kNs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kInterval);
+        const auto soon =
+            std::count_if(at.begin(), at.end(), [late](qint64 t) { return t < late + kInterval * kNs / 2; });
+        EXPECT_EQ(soon, 1) << "spell " << spell;
+        EXPECT_GE(at.size(), 2u) << "spell " << spell;
+    }
 }
 
 TEST_F(IntervalTimerTest, refused_start_throws_and_leaves_it_stopped_with_the_new_interval) {
