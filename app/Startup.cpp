@@ -36,7 +36,7 @@ std::optional<std::string> probeDisplay(xcb_connection_t** keepOpen) {
         return std::nullopt;
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0')
-        return std::string("no X display is set (DISPLAY is empty); start the program inside an X session");
+        return std::string("no X display is set (DISPLAY is unset or empty); start the program inside an X session");
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection) != 0) {
         xcb_disconnect(connection);
