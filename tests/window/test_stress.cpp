@@ -601,6 +601,9 @@ private:
         }
         const int notches = pick(1, 3) * (chance(50) ? 1 : -1);
         auto* target = qobject_cast<TrackBar*>(under(at));
+        // The wheel turns only the slider that really has the focus, which needs the window to be
+        // active as well; after a popup or a minimise the activation can come back a little later.
+        const bool focused = target && target->hasFocus();
         const Before b = before();
         note("wheel " + std::to_string(notches) + " notch(es) at (" + std::to_string(at.x()) + "," +
              std::to_string(at.y()) + ")" +
@@ -610,7 +613,7 @@ private:
         QSpontaneKeyEvent::setSpontaneous(&event);
         QCoreApplication::sendEvent(m_window, &event);
         idle(0);
-        if (!target || target != m_form.focusWidget())
+        if (!focused)
             return slidersUntouched(b);
         // Turning away from the user moves towards the top end, one line per notch.
         const int i = sliderIndex(target);
