@@ -29,11 +29,39 @@ void PictureBox::setShown(bool shown) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
     // Nor does it take paint events: a fan's hidden frames lie above the shown one, and each
     // would otherwise be sent its 50 x 50 on every tick only to draw nothing.
-    if (shown)
+    if (shown) {
+        riseAboveHiddenPictures();
         setUpdatesEnabled(true);
+    }
     update();
     if (!shown)
         setUpdatesEnabled(false);
+}
+
+// A picture that becomes shown goes to the top when only hidden pictures lie over it: the
+// stacking anyone can see stays as it was, since whatever it passes either paints nothing or
+// does not overlap it. Hidden pictures above a shown one would otherwise make Qt repaint its
+// square from the window down through every level of widgets, where an opaque widget with
+// nothing over it is repainted on its own. Called while updates are still disabled, so the
+// move itself repaints nothing.
+void PictureBox::riseAboveHiddenPictures() {
+    QWidget* parent = parentWidget();
+    if (parent == nullptr)
+        return;
+    const QObjectList& siblings = parent->children();
+    const QRect place = geometry();
+    bool coveredByHidden = false;
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        auto* sibling = qobject_cast<QWidget*>(siblings.at(i));
+        if (sibling == nullptr || sibling->isHidden() || !sibling->geometry().intersects(place))
+            continue;
+        auto* picture = qobject_cast<PictureBox*>(sibling);
+        if (picture == nullptr || picture->isShown())
+            return;
+        coveredByHidden = true;
+    }
+    if (coveredByHidden)
+        raise();
 }
 
 void PictureBox::setBackdrop(const QColor& colour) {

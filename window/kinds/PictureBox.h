@@ -35,6 +35,7 @@ protected:
 
 private:
     void updateOpacity();
+    void riseAboveHiddenPictures();
 
     QPixmap m_picture;
     QColor m_backdrop;
