@@ -29,13 +29,17 @@ void PictureBox::setShown(bool shown) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
     // Nor does it take paint events: a fan's hidden frames lie above the shown one, and each
     // would otherwise be sent its 50 x 50 on every tick only to draw nothing.
-    if (shown) {
-        riseAboveHiddenPictures();
-        setUpdatesEnabled(true);
-    }
-    update();
-    if (!shown)
+    if (!shown) {
+        update();
         setUpdatesEnabled(false);
+        uncoverPictureBeneath();
+        return;
+    }
+    riseAboveHiddenPictures();
+    if (updatesEnabled())
+        update();
+    else
+        setUpdatesEnabled(true); // which asks for the repaint itself
 }
 
 // A picture that becomes shown goes to the top when only hidden pictures lie over it: the
@@ -62,6 +66,41 @@ void PictureBox::riseAboveHiddenPictures() {
     }
     if (coveredByHidden)
         raise();
+}
+
+// A shown picture of the same rectangle directly beneath has to repaint all of this one's area,
+// so it may as well rise above the hidden pictures now over it and be repainted on its own (a
+// fan whose new frame was shown while the old one on top was still shown). Its updates are
+// off while it moves, so the move itself repaints nothing.
+void PictureBox::uncoverPictureBeneath() {
+    QWidget* parent = parentWidget();
+    if (parent == nullptr)
+        return;
+    const QObjectList& siblings = parent->children();
+    const QRect place = geometry();
+    const qsizetype mine = siblings.indexOf(this);
+    // Usually the next frame has already risen over this one and covers it.
+    for (qsizetype i = mine + 1; i < siblings.size(); ++i) {
+        auto* picture = qobject_cast<PictureBox*>(siblings.at(i));
+        if (picture != nullptr && picture->isShown() && picture->geometry() == place &&
+            picture->testAttribute(Qt::WA_OpaquePaintEvent) && !picture->isHidden())
+            return;
+    }
+    for (qsizetype i = mine - 1; i >= 0; --i) {
+        auto* sibling = qobject_cast<QWidget*>(siblings.at(i));
+        if (sibling == nullptr || sibling->isHidden() || !sibling->geometry().intersects(place))
+            continue;
+        auto* picture = qobject_cast<PictureBox*>(sibling);
+        if (picture != nullptr && !picture->isShown())
+            continue;
+        if (picture != nullptr && picture->geometry() == place &&
+            picture->testAttribute(Qt::WA_OpaquePaintEvent) && picture->updatesEnabled()) {
+            picture->setUpdatesEnabled(false);
+            picture->riseAboveHiddenPictures();
+            picture->setUpdatesEnabled(true);
+        }
+        return;
+    }
 }
 
 void PictureBox::setBackdrop(const QColor& colour) {

@@ -36,6 +36,7 @@ protected:
 private:
     void updateOpacity();
     void riseAboveHiddenPictures();
+    void uncoverPictureBeneath();
 
     QPixmap m_picture;
     QColor m_backdrop;
