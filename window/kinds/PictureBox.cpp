@@ -7,7 +7,11 @@
 
 namespace aeris {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+namespace {
+std::uint64_t g_picturesCreated = 0;
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), m_creation(++g_picturesCreated) {
     setFocusPolicy(Qt::NoFocus);
     updateOpacity();
 }
@@ -42,29 +46,34 @@ void PictureBox::setShown(bool shown) {
         setUpdatesEnabled(true); // which asks for the repaint itself
 }
 
-// A picture that becomes shown goes to the top when only hidden pictures lie over it: the
-// stacking anyone can see stays as it was, since whatever it passes either paints nothing or
-// does not overlap it. Hidden pictures above a shown one would otherwise make Qt repaint its
-// square from the window down through every level of widgets, where an opaque widget with
-// nothing over it is repainted on its own. Called while updates are still disabled, so the
-// move itself repaints nothing.
+// A picture that becomes shown rises over the hidden pictures that lie over it, up to the first
+// shown picture that was created after it. What anyone can see keeps the creation order, since
+// it passes only pictures that paint nothing or shown ones that belong beneath it. Hidden
+// pictures above a shown one would otherwise make Qt repaint its square from the window down
+// through every level of widgets, where an opaque widget with nothing over it is repainted on
+// its own. Called while updates are still disabled, so the move itself repaints nothing.
 void PictureBox::riseAboveHiddenPictures() {
     QWidget* parent = parentWidget();
     if (parent == nullptr)
         return;
     const QObjectList& siblings = parent->children();
     const QRect place = geometry();
-    bool coveredByHidden = false;
+    bool passesAny = false;
     for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
         auto* sibling = qobject_cast<QWidget*>(siblings.at(i));
         if (sibling == nullptr || sibling->isHidden() || !sibling->geometry().intersects(place))
             continue;
         auto* picture = qobject_cast<PictureBox*>(sibling);
-        if (picture == nullptr || picture->isShown())
+        if (picture == nullptr)
+            return; // another kind of widget over it: leave the order alone
+        if (picture->isShown() && picture->m_creation > m_creation) {
+            if (passesAny)
+                stackUnder(picture);
             return;
-        coveredByHidden = true;
+        }
+        passesAny = true;
     }
-    if (coveredByHidden)
+    if (passesAny)
         raise();
 }
 

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
+#include <cstdint>
 
 namespace aeris {
 
@@ -41,6 +42,7 @@ private:
     QPixmap m_picture;
     QColor m_backdrop;
     bool m_shown{true};
+    std::uint64_t m_creation; // pictures that can be seen keep the order in which they were made
 };
 
 } // namespace aeris

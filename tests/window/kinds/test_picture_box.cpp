@@ -156,3 +156,46 @@ TEST_F(PictureBoxTest, same_shown_flag_or_picture_repaints_nothing_and_a_change_
 }
 
 } // namespace
+
+namespace {
+
+// A shown picture may rise over hidden ones of its place so that Qt can repaint it on its own;
+// what anyone sees must stay as the creation order says.
+TEST_F(PictureBoxTest, stacking_that_can_be_seen_stays_when_pictures_are_shown_and_hidden) {
+    const QRect place(10, 10, 50, 50);
+    PictureBox* lower = addPicture(place, solid({50, 50}, Qt::green));
+    PictureBox* middle = addPicture(place, solid({50, 50}, Qt::blue));
+    PictureBox* upper = addPicture(place, solid({50, 50}, Qt::red));
+    middle->setShown(false);
+    flush();
+    EXPECT_EQ(onScreen(upper, {25, 25}), QColor(Qt::red));
+
+    // The top picture is hidden while the one at the bottom is still shown: that one appears.
+    upper->setShown(false);
+    flush();
+    EXPECT_EQ(onScreen(lower, {25, 25}), QColor(Qt::green));
+
+    // Showing the middle one again puts it over the bottom one, as created.
+    middle->setShown(true);
+    flush();
+    EXPECT_EQ(onScreen(middle, {25, 25}), QColor(Qt::blue));
+
+    // Another kind of widget lying over a hidden picture stays over it once the picture shows.
+    auto* cover = new QWidget(&m_parent);
+    cover->setGeometry(100, 10, 30, 30);
+    QPalette yellow = cover->palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    cover->setPalette(yellow);
+    cover->setAutoFillBackground(true);
+    cover->show();
+    PictureBox* beneath = addPicture(QRect(110, 20, 50, 50), solid({50, 50}, Qt::red));
+    beneath->stackUnder(cover);
+    beneath->setShown(false);
+    flush();
+    beneath->setShown(true);
+    flush();
+    EXPECT_EQ(onScreen(cover, {20, 20}), QColor(Qt::yellow));
+    EXPECT_EQ(onScreen(beneath, {40, 40}), QColor(Qt::red));
+}
+
+} // namespace
