@@ -3,6 +3,7 @@
 # checks where the window opens, its titles, a click on the stage button and a slider key,
 # then closes it with Alt+F4 and ends a second run with SIGTERM.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtual-display.sh"
 program=$1
 work=$(mktemp -d)
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -16,13 +17,7 @@ set -e
 [ "$(wc -l <"$work/nodisplay.err")" -eq 1 ] || fail "without a display it printed: $(cat "$work/nodisplay.err")"
 grep -qi "display" "$work/nodisplay.err" || fail "the message does not name the display: $(cat "$work/nodisplay.err")"
 
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/displayfd")"
-unset QT_QPA_PLATFORM
+start_virtual_display "$work" 1280x1024x24
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 cleanup() {

@@ -7,6 +7,7 @@
 #
 # usage: shutdown.sh PROGRAM CLOSE_REQUEST_TOOL
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtual-display.sh"
 program=$1
 close_request=$2
 work=$(mktemp -d)
@@ -37,13 +38,7 @@ no_display "DISPLAY empty" DISPLAY=
 no_display "no X server at DISPLAY" DISPLAY=:1999
 no_display "the X platform asked for by name" DISPLAY=:1999 QT_QPA_PLATFORM=xcb
 
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1440x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-[ -s "$work/displayfd" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/displayfd")"
+start_virtual_display "$work" 1440x1000x24
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 cleanup() {

@@ -4,6 +4,7 @@
 # own, checks that its window class is the one the desktop entry names, and ends it.
 # package.sh <build dir> <desktop id> <window class> <icon.ico> <icon sizes...>
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtual-display.sh"
 source "$(dirname "$0")/installed_tree.sh"
 build=$1 id=$2 wm_class=$3
 work=$(mktemp -d)
@@ -34,14 +35,7 @@ unexpected=$(cd "$work/root" && find . -type f ! -path './usr/bin/aeris400' ! -p
 
 # The unpacked program on an X server of its own. No window manager: the window maps at once, and
 # SIGTERM ends the program the same orderly way as closing its window.
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-[ -s "$work/displayfd" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/displayfd")"
-unset QT_QPA_PLATFORM
+start_virtual_display "$work" 1280x1024x24
 
 "$work/root/usr/bin/aeris400" 2>"$work/app.err" &
 app_pid=$!
