@@ -67,7 +67,7 @@ TForm1::TForm1(const QString& taskBarTitle, QWidget* parent) : QWidget(parent), 
     const FormSettings& form = formSettings();
     setWindowTitle(QString::fromUtf8(form.caption));
     setWindowIconText(m_taskBarTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/aeris400.ico")));
+    setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
     setFont(standInFont(form.font));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, resolveColour(form.color));
@@ -112,7 +112,7 @@ void TForm1::build() {
         connectEvents(row);
     }
     // Only the sliders take the focus; Tab and Shift+Tab move between them in their order.
-    for (auto it = tabOrder.begin(); std::next(it) != tabOrder.end() && it != tabOrder.end(); ++it)
+    for (auto it = tabOrder.begin(); it != tabOrder.end() && std::next(it) != tabOrder.end(); ++it)
         QWidget::setTabOrder(it->second, std::next(it)->second);
     if (!tabOrder.empty())
         tabOrder.begin()->second->setFocus(Qt::ActiveWindowFocusReason);
