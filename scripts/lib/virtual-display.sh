@@ -16,3 +16,15 @@ start_virtual_display() {
   export DISPLAY=":$(head -n1 "$work/displayfd")"
   unset QT_QPA_PLATFORM
 }
+
+# wait_for_program_window TRIES: waits up to TRIES × 50 ms for the program's visible main window
+# and prints its id, or nothing when it did not appear.
+wait_for_program_window() {
+  local tries=$1 found=
+  for _ in $(seq "$tries"); do
+    found=$(xdotool search --onlyvisible --name "^Simulation Ventaro Nubilo Aeris400\$" 2>/dev/null | head -n1 || true)
+    [ -n "$found" ] && break
+    sleep 0.05
+  done
+  echo "$found"
+}

@@ -32,12 +32,7 @@ caption="Simulation Ventaro Nubilo Aeris400"
 start_program() {
   "$program" &
   app_pid=$!
-  window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-  done
+  window=$(wait_for_program_window 100)
   [ -n "$window" ] || fail "the window did not appear"
   sleep 0.7 # let the window manager frame it and the first paint land
 }

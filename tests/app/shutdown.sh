@@ -49,16 +49,10 @@ cleanup() {
 trap cleanup EXIT
 sleep 0.5
 
-caption="Simulation Ventaro Nubilo Aeris400"
 start_program() {
   "$program" 2>"$work/stderr" &
   app_pid=$!
-  window=
-  for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-  done
+  window=$(wait_for_program_window 200)
   [ -n "$window" ] || fail "the window did not appear"
   sleep 0.7 # framed, painted, and both timers ticking
   client=$(xwininfo -id "$window")
