@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
 
+#include "app/FontSetupInBackground.h"
 #include "window/Form1.h"
 
 #include <QApplication>
@@ -36,7 +37,8 @@ std::optional<std::string> probeDisplay(xcb_connection_t** keepOpen) {
         return std::nullopt;
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0')
-        return std::string("no X display is set (DISPLAY is unset or empty); start the program inside an X session");
+        return std::string(
+            "no X display is set (DISPLAY is unset or empty); start the program inside an X session");
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection) != 0) {
         xcb_disconnect(connection);
@@ -86,6 +88,7 @@ void quitOnTerminationSignals(QApplication& app) {
 } // namespace
 
 int runProgram(int argc, char** argv) {
+    FontSetupInBackground fontSetup;
     xcb_connection_t* probe = nullptr;
     if (const auto problem = probeDisplay(&probe)) {
         std::fprintf(stderr, "aeris400: %s.\n", problem->c_str());
@@ -99,6 +102,7 @@ int runProgram(int argc, char** argv) {
     quitOnTerminationSignals(app);
     const QString title = taskBarTitleFor(QString::fromLocal8Bit(argc > 0 ? argv[0] : "aeris400"));
 
+    fontSetup.wait();
     TForm1 form(title);
     form.showAtStoredPlace();
     return app.exec();
