@@ -35,13 +35,17 @@ QString picturePathForRatio(const QString& path, qreal devicePixelRatio) {
     return QFileInfo::exists(larger) ? larger : path;
 }
 
-QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
+QImage decodePicture(const QString& path, qreal devicePixelRatio) {
     const QString chosen = picturePathForRatio(path, devicePixelRatio);
-    QPixmap pixmap(chosen);
+    QImage image(chosen);
     if (chosen != path) {
-        pixmap.setDevicePixelRatio(kHighRatio);
+        image.setDevicePixelRatio(kHighRatio);
     }
-    return pixmap;
+    return image;
+}
+
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
+    return QPixmap::fromImage(decodePicture(path, devicePixelRatio));
 }
 
 } // namespace aeris

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -23,6 +24,9 @@ QString fanFramePath(bool rightFan, int frameIndex);
 // path itself up to a ratio of 1, above that its "@2x" rendering (".../background@2x.jpg") where the
 // program has one. A path without a larger rendering is given back as it is.
 QString picturePathForRatio(const QString& path, qreal devicePixelRatio);
+
+// Decodes the rendering that picturePathForRatio picks, with its ratio set. Safe on any thread.
+QImage decodePicture(const QString& path, qreal devicePixelRatio);
 
 // Loads the rendering that picturePathForRatio picks. A larger rendering carries its own ratio, so
 // the pixmap always keeps the logical size of the picture at one pixel per layout unit and every

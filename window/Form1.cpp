@@ -3,6 +3,7 @@
 #include "window/Form1.h"
 
 #include "artwork/ArtworkFiles.h"
+#include "artwork/PicturePrefetch.h"
 #include "window/Accessibility.h"
 #include "window/ErrorReport.h"
 #include "window/StandInFonts.h"
@@ -19,8 +20,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <map>
+#include <vector>
 
 namespace aeris {
 
@@ -60,10 +63,46 @@ void setHeight(QWidget* w, int height) {
     w->resize(w->width(), height);
 }
 
+// Every picture the layout loads, in the order it loads them.
+QStringList picturesOfLayout() {
+    QStringList paths;
+    for (const ComponentRow& row : layoutTable()) {
+        for (const Setting& setting : row.settings) {
+            if (setting.prop == Prop::Picture)
+                paths.append(text(setting.value));
+        }
+    }
+    return paths;
+}
+
+// The window's font and every font of a label, each once (the colour aside).
+std::vector<FontSpec> fontsOfLayout() {
+    std::vector<FontSpec> fonts{formSettings().font};
+    for (const ComponentRow& row : layoutTable()) {
+        for (const Setting& setting : row.settings) {
+            if (setting.prop != Prop::Font)
+                continue;
+            const FontSpec font = std::get<FontSpec>(setting.value);
+            const bool known = std::any_of(fonts.begin(), fonts.end(), [&font](const FontSpec& f) {
+                return std::strcmp(f.family, font.family) == 0 && f.height == font.height &&
+                       f.bold == font.bold;
+            });
+            if (!known)
+                fonts.push_back(font);
+        }
+    }
+    return fonts;
+}
+
 } // namespace
 
 TForm1::TForm1(const QString& taskBarTitle, QWidget* parent) : QWidget(parent), m_taskBarTitle(taskBarTitle) {
+    // Decoding the photo and setting up the fonts are the two longest steps before the window
+    // can show, and they need nothing from each other: the pictures decode on a worker thread
+    // while this one sets up the fonts.
+    PicturePrefetch pictures(picturesOfLayout(), devicePixelRatio());
     registerStandInFonts();
+    loadStandInFonts(fontsOfLayout());
     const FormSettings& form = formSettings();
     setWindowTitle(QString::fromUtf8(form.caption));
     setWindowIconText(m_taskBarTitle);
@@ -87,7 +126,7 @@ TForm1::TForm1(const QString& taskBarTitle, QWidget* parent) : QWidget(parent), 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
 
-    build();
+    build(pictures);
     try {
         m_simulation.FormCreate();
     } catch (const std::exception& e) {
@@ -98,7 +137,7 @@ TForm1::TForm1(const QString& taskBarTitle, QWidget* parent) : QWidget(parent), 
 
 TForm1::~TForm1() = default;
 
-void TForm1::build() {
+void TForm1::build(PicturePrefetch& pictures) {
     std::map<int, TrackBar*> tabOrder;
     for (const ComponentRow& row : layoutTable()) {
         QObject* component = create(row);
@@ -107,7 +146,7 @@ void TForm1::build() {
             if (setting.prop == Prop::TabOrder)
                 tabOrder[integer(setting.value)] = qobject_cast<TrackBar*>(component);
             else
-                apply(row, setting);
+                apply(row, setting, pictures);
         }
         connectEvents(row);
     }
@@ -163,7 +202,7 @@ QObject* TForm1::create(const ComponentRow& row) {
     return component;
 }
 
-void TForm1::apply(const ComponentRow& row, const Setting& s) {
+void TForm1::apply(const ComponentRow& row, const Setting& s, PicturePrefetch& pictures) {
     QObject* component = m_components[indexOf(row.name)];
     auto* widget = qobject_cast<QWidget*>(component);
     switch (s.prop) {
@@ -183,7 +222,7 @@ void TForm1::apply(const ComponentRow& row, const Setting& s) {
     case Kind::Picture: {
         auto* picture = static_cast<PictureBox*>(component);
         if (s.prop == Prop::Picture)
-            picture->setPicture(loadPicture(text(s.value), devicePixelRatio()));
+            picture->setPicture(pictures.take(text(s.value)));
         else if (s.prop == Prop::Visible)
             picture->setShown(flag(s.value));
         return;

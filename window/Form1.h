@@ -17,6 +17,7 @@ namespace aeris {
 class IntervalTimer;
 class LedIndicator;
 class PictureBox;
+class PicturePrefetch;
 class TextLabel;
 class TrackBar;
 
@@ -58,9 +59,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void build();
+    void build(PicturePrefetch& pictures);
     QObject* create(const ComponentRow& row);
-    void apply(const ComponentRow& row, const Setting& setting);
+    void apply(const ComponentRow& row, const Setting& setting, PicturePrefetch& pictures);
     void connectEvents(const ComponentRow& row);
     void deliver(Handler handler);
     void fitFrameToStoredSize();

@@ -3,6 +3,7 @@
 #include "window/StandInFonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QString>
 #include <cstring>
 
@@ -37,6 +38,11 @@ QFont standInFont(const FontSpec& stored) {
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+void loadStandInFonts(std::span<const FontSpec> fonts) {
+    for (const FontSpec& font : fonts)
+        static_cast<void>(QFontMetrics(standInFont(font)).height());
 }
 
 } // namespace aeris

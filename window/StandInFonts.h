@@ -5,6 +5,7 @@
 #include "simulation/Colour.h"
 
 #include <QFont>
+#include <span>
 
 namespace aeris {
 
@@ -22,5 +23,9 @@ void registerStandInFonts();
 
 // The built-in font that stands in for the layout's family, at the same pixel height.
 QFont standInFont(const FontSpec& stored);
+
+// Sets up the glyph engines of these fonts on the calling thread now, so that the first text
+// measured or drawn in them does not wait for that.
+void loadStandInFonts(std::span<const FontSpec> fonts);
 
 } // namespace aeris
