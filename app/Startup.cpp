@@ -88,12 +88,13 @@ void quitOnTerminationSignals(QApplication& app) {
 } // namespace
 
 int runProgram(int argc, char** argv) {
-    FontSetupInBackground fontSetup;
     xcb_connection_t* probe = nullptr;
     if (const auto problem = probeDisplay(&probe)) {
         std::fprintf(stderr, "aeris400: %s.\n", problem->c_str());
         return 1;
     }
+    // Only once there is a display to show text on; it runs while the application connects.
+    FontSetupInBackground fontSetup;
     QApplication app(argc, argv);
     // The application holds its own connection now, so closing the probe's resets nothing.
     if (probe != nullptr)

@@ -20,7 +20,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstring>
 #include <exception>
 #include <map>
 #include <vector>
@@ -63,34 +62,28 @@ void setHeight(QWidget* w, int height) {
     w->resize(w->width(), height);
 }
 
-// Every picture the layout loads, in the order it loads them.
-QStringList picturesOfLayout() {
-    QStringList paths;
+// Every value the layout stores for one property, in the order it stores them.
+template <typename T> std::vector<T> storedValues(Prop prop) {
+    std::vector<T> values;
     for (const ComponentRow& row : layoutTable()) {
         for (const Setting& setting : row.settings) {
-            if (setting.prop == Prop::Picture)
-                paths.append(text(setting.value));
+            if (setting.prop == prop)
+                values.push_back(std::get<T>(setting.value));
         }
     }
+    return values;
+}
+
+QStringList picturesOfLayout() {
+    QStringList paths;
+    for (const char* path : storedValues<const char*>(Prop::Picture))
+        paths.append(QString::fromUtf8(path));
     return paths;
 }
 
-// The window's font and every font of a label, each once (the colour aside).
 std::vector<FontSpec> fontsOfLayout() {
-    std::vector<FontSpec> fonts{formSettings().font};
-    for (const ComponentRow& row : layoutTable()) {
-        for (const Setting& setting : row.settings) {
-            if (setting.prop != Prop::Font)
-                continue;
-            const FontSpec font = std::get<FontSpec>(setting.value);
-            const bool known = std::any_of(fonts.begin(), fonts.end(), [&font](const FontSpec& f) {
-                return std::strcmp(f.family, font.family) == 0 && f.height == font.height &&
-                       f.bold == font.bold;
-            });
-            if (!known)
-                fonts.push_back(font);
-        }
-    }
+    std::vector<FontSpec> fonts = storedValues<FontSpec>(Prop::Font);
+    fonts.push_back(formSettings().font);
     return fonts;
 }
 
